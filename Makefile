@@ -1,0 +1,31 @@
+# Two entry points: `make run` builds a release and starts Quillet,
+# `make test` builds with AddressSanitizer + UBSan and runs the test suite.
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps build run test test-build clean format
+
+all: build
+
+deps:
+	@bash scripts/install-deps
+
+build: deps
+	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLET_BUILD_TESTS=OFF
+	cmake --build build -j $(JOBS)
+
+run: build
+	./build/quillet $(ARGS)
+
+test-build: deps
+	cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON -DQUILLET_BUILD_TESTS=ON
+	cmake --build build-test -j $(JOBS)
+
+test: test-build
+	cd build-test && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+	  ctest --output-on-failure -j $(JOBS) --timeout 600
+
+format:
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null | xargs clang-format -i
+
+clean:
+	rm -rf build build-test

@@ -1,0 +1,11 @@
+# quillet_add_test(<name> SOURCES a.cpp b.cpp LIBS quillet_store ...)
+# One Qt Test executable, registered with CTest, run on the offscreen platform.
+function(quillet_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE Qt6::Test ${T_LIBS})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE QUILLET_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
