@@ -9,3 +9,39 @@ function(quillet_add_test name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
+
+# quillet_add_tests_in_dir(LIBS ...): every tests/<dir>/test_*.cpp becomes its own test
+# executable linked with LIBS. Extra sources a test needs sit beside it as
+# <test name>_*.cpp (for example test_document_fixture.cpp is NOT picked up twice: only
+# files starting with "test_" are tests; helpers shared by a directory go in helpers_*.cpp).
+function(quillet_add_tests_in_dir)
+  cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
+  get_filename_component(dirname ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/test_*.cpp)
+  file(GLOB helper_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/helpers_*.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/helpers_*.h)
+  foreach(src IN LISTS test_sources)
+    get_filename_component(name ${src} NAME_WE)
+    quillet_add_test(${dirname}_${name} SOURCES ${src} ${helper_sources} LIBS ${T_LIBS})
+  endforeach()
+endfunction()
+
+# quillet_library(<name> [LIBS ...]): a static library of every .cpp/.h in the directory.
+function(quillet_library name)
+  cmake_parse_arguments(L "" "" "LIBS" ${ARGN})
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  list(FILTER srcs INCLUDE REGEX "\\.(cpp|h|qrc)$")
+  set(cpps ${srcs})
+  list(FILTER cpps INCLUDE REGEX "\\.cpp$")
+  if(cpps)
+    add_library(${name} STATIC ${srcs})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${L_LIBS})
+  else()
+    # Nothing compiled yet: headers only.
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} INTERFACE ${L_LIBS})
+  endif()
+endfunction()
