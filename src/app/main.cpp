@@ -10,7 +10,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(QUILLET_VERSION));
 
     const QStringList args = QApplication::arguments();
-    quillet::TfrmQuillet window(args.size() > 1 ? args.at(1) : QString());
+    quillet::WindowOptions options;
+    options.documentPath = args.size() > 1 ? args.at(1) : QString();
+    quillet::TfrmQuillet window(options);
     window.show();
     return QApplication::exec();
 }
