@@ -79,8 +79,10 @@ bool pack(const QString& archivePath, const QStringList& files, bool update, QSt
             zip_stat_t st;
             zip_stat_init(&st);
             const qint64 fileTime = QFileInfo(path).lastModified().toSecsSinceEpoch();
+            // Member times have a resolution of two seconds, so a tie counts as newer: an
+            // unchanged file is packed again rather than a fresh edit being lost.
             if (zip_stat_index(za.get(), zip_uint64_t(existing), 0, &st) == 0 &&
-                (st.valid & ZIP_STAT_MTIME) && fileTime <= qint64(st.mtime))
+                (st.valid & ZIP_STAT_MTIME) && fileTime < qint64(st.mtime))
                 continue;
         }
         zip_source_t* src = zip_source_file(za.get(), local.constData(), 0, -1);
