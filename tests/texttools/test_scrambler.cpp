@@ -49,6 +49,7 @@ private slots:
     void encryptedTextIsPageSafe();
     void randomRoundTrips();
     void decryptOfPlainTextIsLenient();
+    void decryptOfGarbageStaysInBounds();
 };
 
 void TestScrambler::codePageIsOneToOne() {
@@ -142,6 +143,21 @@ void TestScrambler::decryptOfPlainTextIsLenient() {
     const QString text = QString::fromUtf8("a\u00ac\u00ac#zz\u00ac");
     QCOMPARE(decryptFromPage(text),
              UnscrambleText(QString::fromUtf8("a\u00ac#zz\u00ac"), kScrambleKey));
+}
+
+void TestScrambler::decryptOfGarbageStaysInBounds() {
+    // Broken escapes anywhere, also cut off at the end: the reader never looks past the
+    // text and never makes it longer.
+    const QString alphabet = QString::fromUtf8("\u00ac\u00ac\u00ac##0123456789ABCDEFafxyz@?- ");
+    QRandomGenerator rng(99);
+    for (int round = 0; round < 2000; ++round) {
+        QString garbage;
+        const int length = rng.bounded(12);
+        for (int i = 0; i < length; ++i)
+            garbage.append(alphabet[rng.bounded(int(alphabet.size()))]);
+        const QString plain = decryptFromPage(garbage);
+        QVERIFY(plain.size() <= garbage.size());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestScrambler)
