@@ -76,9 +76,9 @@ void resetPeak() {
 
 // Page text that compresses like prose.
 QByteArray makePage(QRandomGenerator& rng, int bytes) {
-    static const char* words[] = {"the", "lantern", "river", "whispered", "of", "a",
-                                  "stone", "and", "Marguerite", "never", "door", "at",
-                                  "night", "quietly", "returned", "across", "hills"};
+    static const char* words[] = {"the",   "lantern", "river",      "whispered", "of",   "a",
+                                  "stone", "and",     "Marguerite", "never",     "door", "at",
+                                  "night", "quietly", "returned",   "across",    "hills"};
     QByteArray page = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 ";
     while (page.size() < bytes) {
         page += words[rng.bounded(int(sizeof words / sizeof *words))];
@@ -158,9 +158,9 @@ int main(int argc, char** argv) {
 
     const QString zipPath = scratch.filePath(QStringLiteral("ref.zip"));
     files << doc.workingDirectory() + QStringLiteral("Nodes.tree");
-    const double zip = run(QStringLiteral("zip"), {QStringLiteral("-9"), QStringLiteral("-q"),
-                                                   QStringLiteral("-j"), zipPath,
-                                                   QStringLiteral("-@")},
+    const double zip = run(QStringLiteral("zip"),
+                           {QStringLiteral("-9"), QStringLiteral("-q"), QStringLiteral("-j"),
+                            zipPath, QStringLiteral("-@")},
                            files.join(QLatin1Char('\n')).toLocal8Bit() + '\n');
 
     resetPeak();
@@ -176,9 +176,8 @@ int main(int argc, char** argv) {
 
     const QString unzipDir = scratch.filePath(QStringLiteral("unzipped"));
     QDir().mkpath(unzipDir);
-    const double unzip = run(QStringLiteral("unzip"),
-                             {QStringLiteral("-o"), QStringLiteral("-q"), path,
-                              QStringLiteral("-d"), unzipDir});
+    const double unzip = run(QStringLiteral("unzip"), {QStringLiteral("-o"), QStringLiteral("-q"),
+                                                       path, QStringLiteral("-d"), unzipDir});
 
     std::printf("archive: %.1f MB (zip -9: %.1f MB)\n", QFileInfo(path).size() / 1048576.0,
                 QFileInfo(zipPath).size() / 1048576.0);
