@@ -59,6 +59,7 @@ private slots:
     void newAlwaysAsks();
     void closing_data();
     void closing();
+    void closeIsRefusedWhileSaving();
     void recentFilesFollowOpens();
     void recentMenuEntries();
     void recentFilesPersist();
@@ -346,6 +347,39 @@ void TestDocument::closing() {
     const QString base = f.doc.baseDirectory();
     f.doc.closeDocument();
     QVERIFY(!QFileInfo::exists(base));
+}
+
+namespace {
+// Asks the controller, from inside the busy state of a save, whether the window may close.
+class ProbingBusy : public BusyIndicator {
+public:
+    DocumentController* doc = nullptr;
+    QList<bool> closable;
+    void setBusy(bool busy) override {
+        if (busy && doc && doc->isSaving())
+            closable << doc->queryClose();
+    }
+    void setProgress(int, int) override {}
+    void processEvents() override {
+        if (doc && doc->isSaving())
+            closable << doc->queryClose();
+    }
+};
+} // namespace
+
+void TestDocument::closeIsRefusedWhileSaving() {
+    QTemporaryDir out;
+    NodeTree tree;
+    test::FakeEditor editor;
+    test::ScriptedPrompts prompts;
+    ProbingBusy busy;
+    DocumentController doc(tree, editor, prompts, busy);
+    busy.doc = &doc;
+    QVERIFY(doc.SaveDocument(out.filePath("s.qlt")));
+    QVERIFY(!busy.closable.isEmpty());
+    QVERIFY(!busy.closable.contains(true));
+    QVERIFY(!doc.isSaving());
+    QVERIFY(doc.queryClose());
 }
 
 void TestDocument::recentFilesFollowOpens() {
