@@ -55,6 +55,7 @@ private slots:
     void memberNamesCannotEscape();
     void failingSaveKeepsOldFile_data();
     void failingSaveKeepsOldFile();
+    void savingThroughALinkReplacesItsTarget();
     void newAlwaysAsks_data();
     void newAlwaysAsks();
     void closing_data();
@@ -184,7 +185,6 @@ void TestDocument::oldTemporaryArchive() {
     QVERIFY(!QFileInfo::exists(out.filePath("t.~qlt")));
 
     // The tree of the document is the new one in both cases.
-    NodeTree back;
     Fixture g;
     QVERIFY(g.doc.OpenDocument(path));
     QCOMPARE(test::describeTree(g.tree), QString("Root #0"));
@@ -282,6 +282,24 @@ void TestDocument::failingSaveKeepsOldFile() {
     // Still closable: the close question comes, and cancelling it lets the window go.
     f.prompts.setNextConfirm(false);
     QVERIFY(f.doc.queryClose());
+}
+
+void TestDocument::savingThroughALinkReplacesItsTarget() {
+    QTemporaryDir out;
+    QVERIFY(QDir().mkpath(out.filePath("real")));
+    const QString real = out.filePath("real/doc.qlt");
+    const QString link = out.filePath("doc.qlt");
+    QVERIFY(test::writeQlt(real, "Root #0", {}));
+    QVERIFY(QFile::link(real, link));
+    Fixture f;
+    QVERIFY(f.doc.OpenDocument(link));
+    f.tree.AddChildNode(f.tree.firstNode(), "Added");
+    QVERIFY(f.doc.FileSave());
+    QVERIFY(QFileInfo(link).isSymLink());
+    Fixture g;
+    QVERIFY(g.doc.OpenDocument(real));
+    QCOMPARE(test::describeTree(g.tree), QString("Root #0\n  Added #1"));
+    QCOMPARE(f.doc.documentPath(), link);
 }
 
 void TestDocument::newAlwaysAsks_data() {
