@@ -15,6 +15,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace quillet;
@@ -163,21 +164,35 @@ int main(int argc, char** argv) {
                             zipPath, QStringLiteral("-@")},
                            files.join(QLatin1Char('\n')).toLocal8Bit() + '\n');
 
-    resetPeak();
+    // Emptying the previous workspace (10,000 page files) is timed on its own; the open
+    // itself is unpack plus tree. Best of three, alternating with unzip, as the machine is
+    // shared.
     timer.restart();
-    if (!doc.OpenDocument(path))
-        return 1;
-    const double open = timer.nsecsElapsed() / 1e9;
-    const double openPeak = peakMegabytes();
-    if (tree.nodeCount() != nodes) {
-        std::fprintf(stderr, "read back %d nodes\n", tree.nodeCount());
-        return 1;
-    }
+    doc.ClearDocument();
+    const double clear = timer.nsecsElapsed() / 1e9;
+    double open = 1e9;
+    double unzip = 1e9;
+    double openPeak = 0;
+    for (int round = 0; round < 3; ++round) {
+        resetPeak();
+        timer.restart();
+        if (!doc.OpenDocument(path))
+            return 1;
+        open = std::min(open, timer.nsecsElapsed() / 1e9);
+        openPeak = std::max(openPeak, peakMegabytes());
+        if (tree.nodeCount() != nodes) {
+            std::fprintf(stderr, "read back %d nodes\n", tree.nodeCount());
+            return 1;
+        }
+        // The next round starts from an empty workspace again.
+        doc.ClearDocument();
 
-    const QString unzipDir = scratch.filePath(QStringLiteral("unzipped"));
-    QDir().mkpath(unzipDir);
-    const double unzip = run(QStringLiteral("unzip"), {QStringLiteral("-o"), QStringLiteral("-q"),
-                                                       path, QStringLiteral("-d"), unzipDir});
+        const QString unzipDir = scratch.filePath(QStringLiteral("unzipped%1").arg(round));
+        QDir().mkpath(unzipDir);
+        unzip = std::min(unzip,
+                         run(QStringLiteral("unzip"), {QStringLiteral("-o"), QStringLiteral("-q"),
+                                                       path, QStringLiteral("-d"), unzipDir}));
+    }
 
     std::printf("archive: %.1f MB (zip -9: %.1f MB)\n", QFileInfo(path).size() / 1048576.0,
                 QFileInfo(zipPath).size() / 1048576.0);
@@ -185,6 +200,7 @@ int main(int argc, char** argv) {
                 save / zip, savePeak);
     std::printf("open  %6.2f s   unzip -o %6.2f s   ratio %.2f   peak %.0f MB\n", open, unzip,
                 open / unzip, openPeak);
+    std::printf("emptying the previous workspace of %d files: %.2f s\n", nodes, clear);
     doc.closeDocument();
     return 0;
 }
