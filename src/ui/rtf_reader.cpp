@@ -411,7 +411,8 @@ void Parser::openGroup() {
 }
 
 void Parser::popGroup() {
-    if (stack_.isEmpty()) {
+    if (stack_.size() <= 1) {
+        // The document's own group ends here; its last paragraph keeps this group's state.
         done_ = true;
         return;
     }
@@ -682,6 +683,8 @@ void Parser::controlWord(std::string_view word, bool hasParam, int param) {
             pos_ = std::min<qsizetype>(pos_ + param, in_.size());
         return;
     }
+
+    flushText(); // text so far belongs to the state before this word
 
     // Words that matter inside the tables of the header.
     switch (st_.dest) {
