@@ -351,7 +351,9 @@ bool DocumentController::openRecentFile(const QString& path) {
 bool DocumentController::queryClose() {
     if (saving_)
         return false;
-    if (!documentPath_.isEmpty() && modified_ && prompts_.confirmOkCancel(kExitQuestion))
+    // An untitled document is asked about too: closing it without a word would throw away
+    // everything written since the program started.
+    if (modified_ && prompts_.confirmOkCancel(kExitQuestion))
         return FileSave();
     return true;
 }

@@ -189,6 +189,15 @@ QString RichEditor::selectedText() const {
     return s;
 }
 
+QString RichEditor::pageText() const {
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    QString s = all.selectedText();
+    s.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    s.replace(QChar::LineSeparator, QChar(0x0B));
+    return s;
+}
+
 void RichEditor::replaceSelection(const QString& text) {
     QTextCursor c = textCursor();
     if (!insertionAllowed(c)) {

@@ -60,6 +60,7 @@ private slots:
     void newAlwaysAsks();
     void closing_data();
     void closing();
+    void closingUntitledKeepsWorkWhenSaveAsIsCancelled();
     void closeIsRefusedWhileSaving();
     void recentFilesFollowOpens();
     void recentMenuEntries();
@@ -341,7 +342,8 @@ void TestDocument::closing_data() {
     QTest::addColumn<bool>("titled");
     QTest::addColumn<bool>("modified");
     QTest::addColumn<bool>("asked");
-    QTest::newRow("untitled and modified closes without a question") << false << true << false;
+    QTest::newRow("untitled and modified asks too") << false << true << true;
+    QTest::newRow("untitled and unmodified") << false << false << false;
     QTest::newRow("titled and unmodified") << true << false << false;
     QTest::newRow("titled and modified asks") << true << true << true;
 }
@@ -365,6 +367,16 @@ void TestDocument::closing() {
     const QString base = f.doc.baseDirectory();
     f.doc.closeDocument();
     QVERIFY(!QFileInfo::exists(base));
+}
+
+void TestDocument::closingUntitledKeepsWorkWhenSaveAsIsCancelled() {
+    Fixture f;
+    f.doc.setModified(true);
+    f.prompts.setNextConfirm(true);          // yes, save before exiting
+    f.prompts.setNextFileName(QString());    // ... but the Save As dialog is cancelled
+    QVERIFY(!f.doc.queryClose());
+    QVERIFY(f.doc.isModified());
+    QVERIFY(f.prompts.allAnswersUsed());
 }
 
 namespace {
