@@ -4,6 +4,7 @@
 #include "app/command_table.h"
 #include "app/qt_prompts.h"
 #include "app/status_bar_widget.h"
+#include "app/wire_texttools.h"
 #include "store/document_controller.h"
 #include "store/node_tree.h"
 #include "ui/node_tree_model.h"
@@ -101,6 +102,7 @@ TfrmQuillet::TfrmQuillet(const WindowOptions& options, QWidget* parent)
     createDocument(options.documentPath);
     installEditHandlers();
     installFileHandlers();
+    installTextTools(*this);
 
     // Design size of the client area.
     resize(802, 566);
