@@ -5,6 +5,7 @@
 #include "app/qt_prompts.h"
 #include "app/status_bar_widget.h"
 #include "app/wire_texttools.h"
+#include "app/word_selection.h"
 #include "store/document_controller.h"
 #include "store/node_tree.h"
 #include "ui/node_tree_model.h"
@@ -326,8 +327,10 @@ void TfrmQuillet::installEditHandlers() {
         ed->setLineWrapMode(ed->lineWrapMode() == QTextEdit::NoWrap ? QTextEdit::WidgetWidth
                                                                    : QTextEdit::NoWrap);
     });
+    auto* words = new WordSelection(ed);
+    m_wordSelection = words;
     setCommandHandler(QStringLiteral("ToolsWordSelection"),
-                      [this] { m_wordSelection = !m_wordSelection; });
+                      [words] { words->setEnabled(!words->isEnabled()); });
     setCommandHandler(QStringLiteral("OptionsViewRuler"),
                       [this] { m_ruler->setVisible(m_ruler->isHidden()); });
     setCommandHandler(QStringLiteral("FileExit"), [this] { close(); });
@@ -381,7 +384,7 @@ CommandStateSnapshot TfrmQuillet::commandStateSnapshot() const {
     s.canUndo = m_editor->document()->isUndoAvailable();
     s.canRedo = m_editor->document()->isRedoAvailable();
     s.wordWrap = m_editor->lineWrapMode() != QTextEdit::NoWrap;
-    s.wordSelection = m_wordSelection;
+    s.wordSelection = m_wordSelection->isEnabled();
     s.rulerVisible = !m_ruler->isHidden();
     return s;
 }

@@ -28,6 +28,7 @@ class NodeTree;
 class NodeTreeModel;
 class QuilletStatusBar;
 class RichEditor;
+class WordSelection;
 
 // What a test (or main) hands the window at creation.
 struct WindowOptions {
@@ -150,7 +151,7 @@ private:
     QMenu* m_editorMenu = nullptr;
 
     bool m_busy = false;
-    bool m_wordSelection = false;
+    WordSelection* m_wordSelection = nullptr;
 };
 
 // Theme picture with our own shipped fallback.
