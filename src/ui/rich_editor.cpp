@@ -189,15 +189,6 @@ QString RichEditor::selectedText() const {
     return s;
 }
 
-QString RichEditor::pageText() const {
-    QTextCursor all(document());
-    all.select(QTextCursor::Document);
-    QString s = all.selectedText();
-    s.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
-    s.replace(QChar::LineSeparator, QChar(0x0B));
-    return s;
-}
-
 void RichEditor::replaceSelection(const QString& text) {
     QTextCursor c = textCursor();
     if (!insertionAllowed(c)) {
@@ -214,6 +205,15 @@ void RichEditor::replaceSelection(const QString& text) {
     c.setPosition(start);
     c.setPosition(start + int(s.size()), QTextCursor::KeepAnchor);
     setTextCursor(c);
+}
+
+QString RichEditor::pageText() const {
+    QTextCursor c(document());
+    c.select(QTextCursor::Document);
+    QString s = c.selectedText();
+    s.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    s.replace(QChar::LineSeparator, QChar(0x0B));
+    return s;
 }
 
 // ---- attributes --------------------------------------------------------------------------
