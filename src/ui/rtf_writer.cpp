@@ -43,6 +43,8 @@ private:
     int fontIndex(const QString& family);
     int colorIndex(qint32 value);
     CharState stateOf(const QTextCharFormat& f);
+    // Runs share formats; the state of each distinct format is worked out once.
+    const CharState& stateOfFragment(const QTextFragment& frag);
     void writeState(const CharState& s);
     void writeText(const QString& text);
     void writeFrame(const QTextFrame* frame);
@@ -61,6 +63,7 @@ private:
     int symbolFont_ = -1;
     CharState last_;
     bool haveLast_ = false;
+    QHash<int, CharState> fragmentStates_;
     QString defaultFamily_;
     qreal defaultPoints_ = 12;
 };
@@ -106,6 +109,14 @@ CharState Writer::stateOf(const QTextCharFormat& f) {
     s.underline = a.underlineStyle;
     s.script = a.script;
     return s;
+}
+
+const CharState& Writer::stateOfFragment(const QTextFragment& frag) {
+    const int index = frag.charFormatIndex();
+    auto it = fragmentStates_.find(index);
+    if (it == fragmentStates_.end())
+        it = fragmentStates_.insert(index, stateOf(frag.charFormat()));
+    return it.value();
 }
 
 void Writer::writeNumber(const char* word, int value) {
@@ -257,7 +268,7 @@ void Writer::writeRuns(const QTextBlock& block) {
                 href = target;
             }
         }
-        writeState(stateOf(f));
+        writeState(stateOfFragment(frag));
         if (f.isImageFormat()) {
             for (int i = 0; i < frag.length(); ++i)
                 writeImage(f.toImageFormat());
@@ -443,7 +454,7 @@ void Writer::collectTables() {
         if (b.length() <= 1)
             stateOf(b.charFormat());
         for (auto it = b.begin(); !it.atEnd(); ++it)
-            stateOf(it.fragment().charFormat());
+            stateOfFragment(it.fragment());
         if (const QTextList* l = b.textList())
             bullets = bullets || numberingOfListFormat(l->format()) == NumberingBullet;
     }
