@@ -112,5 +112,27 @@ int main(int argc, char** argv) {
         out << "\t" << busy.rounds << "\n";
         out.flush();
     }
+
+    // The editor's own share: reading the selection and putting a text of the same size in.
+    for (const char* step : {"editor: read selection", "editor: replace selection"}) {
+        out << step;
+        for (qsizetype size : sizes) {
+            RichEditor editor;
+            editor.setPlainText(prose(size));
+            QTextCursor c = editor.textCursor();
+            c.select(QTextCursor::Document);
+            editor.setTextCursor(c);
+            const QString text = editor.selectedText();
+            QElapsedTimer timer;
+            timer.start();
+            if (QByteArray(step).endsWith("read selection"))
+                editor.selectedText();
+            else
+                editor.replaceSelection(text);
+            out << "\t" << QString::number(double(timer.nsecsElapsed()) / 1e6, 'f', 0);
+            out.flush();
+        }
+        out << "\n";
+    }
     return 0;
 }

@@ -1,5 +1,4 @@
 #include "common/scripted_prompts.h"
-#include "editing/calculator_settings.h"
 #include "editing/text_tool_commands.h"
 #include "helpers_page_editor.h"
 #include "texttools/code_page.h"
@@ -7,11 +6,10 @@
 
 #include <QLocale>
 #include <QRandomGenerator>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
+#include <limits>
 
 using namespace quillet;
 using quillet::test::PageEditor;
@@ -109,7 +107,6 @@ private slots:
     void counts_data();
     void counts();
     void calculator();
-    void calculatorValueInSettings();
     void longSelectionKeepsWindowPainting_data();
     void longSelectionKeepsWindowPainting();
     void longSelectionChangedMeanwhileIsLeftAlone();
@@ -250,6 +247,8 @@ void TestTextToolCommands::counts() {
 void TestTextToolCommands::calculator() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     Fixture f;
+    f.commands.setCalculatorValue(std::numeric_limits<double>::infinity());
+    QCOMPARE(f.commands.calculatorValue(), 0.0);
     f.commands.setCalculatorValue(3);
     f.editor.setPage(QStringLiteral("total: ?"));
     f.editor.select(7, 8);
@@ -270,24 +269,6 @@ void TestTextToolCommands::calculator() {
     f.commands.ToolsCalc();
     QCOMPARE(f.editor.pageText(), QStringLiteral("1E20total: 1234,5"));
     QCOMPARE(f.calculator.startValues, (QList<double>{3, 1234.5, 1234.5}));
-}
-
-void TestTextToolCommands::calculatorValueInSettings() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("settings.ini"));
-    {
-        QSettings settings(path, QSettings::IniFormat);
-        QCOMPARE(readCalculatorValue(settings), 0.0);
-        writeCalculatorValue(settings, -0.0625);
-    }
-    {
-        QSettings settings(path, QSettings::IniFormat);
-        QCOMPARE(settings.contains(QStringLiteral("GeneralSettings/dlgCalc_Value")), true);
-        QCOMPARE(readCalculatorValue(settings), -0.0625);
-        settings.setValue(QStringLiteral("GeneralSettings/dlgCalc_Value"), QStringLiteral("junk"));
-        QCOMPARE(readCalculatorValue(settings), 0.0);
-    }
 }
 
 void TestTextToolCommands::longSelectionKeepsWindowPainting_data() {
