@@ -471,6 +471,8 @@ private:
     int styleOutline_ = -1;
     QString styleName_;
 
+    qint64 pixelBudget_ = qint64(512) << 20; // decoded picture bytes per page
+
     QList<QString> fieldInstr_;
     QList<int> cellEdges_;
 
@@ -738,16 +740,16 @@ void Parser::captureGroup(bool object) {
     pos_ = end;
     RtfPicture pic;
     if (!object) {
-        pic = decodeRtfPicture(raw);
+        pic = decodeRtfPicture(raw, &pixelBudget_);
     } else {
         // An object shows its result picture when it has one; the object itself is kept.
         const qsizetype result = raw.indexOf("\\result");
         const qsizetype pict = result >= 0 ? raw.indexOf("{\\pict", result) : -1;
         if (pict >= 0) {
-            pic = decodeRtfPicture(raw.mid(pict, rtfGroupEnd(raw, pict) - pict));
+            pic = decodeRtfPicture(raw.mid(pict, rtfGroupEnd(raw, pict) - pict), &pixelBudget_);
         } else {
             pic.displaySize = QSize(96, 96);
-            pic.image = placeholderImage(pic.displaySize);
+            pic.image = placeholderImage();
         }
         pic.kind = QStringLiteral("object");
     }
