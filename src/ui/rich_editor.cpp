@@ -432,10 +432,17 @@ bool RichEditor::canInsertFromMimeData(const QMimeData* source) const {
 }
 
 QMimeData* RichEditor::createMimeDataFromSelection() const {
-    QMimeData* data = QTextEdit::createMimeDataFromSelection();
     const QTextCursor c = textCursor();
     if (!c.hasSelection() || plainText_)
-        return data;
+        return QTextEdit::createMimeDataFromSelection();
+    // Qt's own selection data lists a fixed set of formats; ours adds RTF, so we fill a
+    // plain QMimeData with every form at once.
+    auto* data = new QMimeData;
+    QString text = c.selectedText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    data->setText(text);
+    data->setHtml(c.selection().toHtml());
     QTextDocument copy;
     copy.setDefaultFont(document()->defaultFont());
     QTextCursor(&copy).insertFragment(c.selection());
@@ -590,8 +597,8 @@ void RichEditor::mouseReleaseEvent(QMouseEvent* e) {
     pressLink_.clear();
 }
 
-void RichEditor::contextMenuEvent(QContextMenuEvent* e) {
-    QMenu* menu = createStandardContextMenu(e->pos());
+QMenu* RichEditor::createPageContextMenu(const QPoint& viewportPos) {
+    QMenu* menu = createStandardContextMenu(viewportPos);
     if (!canChangeSelection()) {
         for (QAction* a : menu->actions()) {
             const QString n = a->objectName();
@@ -600,6 +607,15 @@ void RichEditor::contextMenuEvent(QContextMenuEvent* e) {
                 a->setEnabled(false);
         }
     }
+    if (!extraActions_.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(extraActions_);
+    }
+    return menu;
+}
+
+void RichEditor::contextMenuEvent(QContextMenuEvent* e) {
+    QMenu* menu = createPageContextMenu(e->pos());
     menu->exec(e->globalPos());
     delete menu;
 }

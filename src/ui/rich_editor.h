@@ -19,9 +19,13 @@
 #include "store/editor.h"
 #include "ui/text_attributes.h"
 
+#include <QList>
 #include <QPoint>
 #include <QTextDocument>
 #include <QTextEdit>
+
+class QAction;
+class QMenu;
 
 namespace quillet {
 
@@ -96,6 +100,12 @@ public:
     // Link text under a point of the viewport: a hyperlink's target or a detected URL.
     QString linkAt(const QPoint& viewportPos) const;
 
+    // The right-click menu: the standard edit actions (cut, paste and delete disabled while
+    // the selection is protected), then the window's own actions (for example Find and
+    // Replace) after a separator. The caller owns the menu.
+    QMenu* createPageContextMenu(const QPoint& viewportPos);
+    void setExtraContextActions(const QList<QAction*>& actions) { extraActions_ = actions; }
+
 public slots:
     void cut();
     void paste();
@@ -127,6 +137,7 @@ private:
     QString addPicture(const QImage& image);
 
     PageHighlighter* highlighter_ = nullptr;
+    QList<QAction*> extraActions_;
     bool plainText_ = false;
     bool pressOnProtectedSelection_ = false;
     QPoint pressPos_;

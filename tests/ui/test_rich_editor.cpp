@@ -4,13 +4,17 @@
 #include "ui/rich_editor_links.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAction>
 #include <QClipboard>
+#include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QtTest>
+
+#include <memory>
 
 using namespace quillet;
 
@@ -64,6 +68,8 @@ private slots:
     void selectionTextAndReplace();
     void undoRedo();
     void hiddenTextTakesNoRoom();
+    void contextMenuFollowsProtection();
+    void copyAndPasteKeepFormattingAndPictures();
 };
 
 // Text "ab[PROT]cd" where PROT (positions 2..5) is protected.
@@ -554,6 +560,55 @@ void TestRichEditor::hiddenTextTakesNoRoom() {
     select(ed, 26, 27);
     QVERIFY(ed.charAttributes().disabled);
     QCOMPARE(ed.charAttributes().color, kAutoTextColor); // greyed only on screen
+}
+
+void TestRichEditor::contextMenuFollowsProtection() {
+    RichEditor ed;
+    QVERIFY(ed.loadRtf(page("ab{\\protect PROT}cd")));
+    QAction find(QStringLiteral("Find"));
+    ed.setExtraContextActions({&find});
+    auto enabled = [&](const QString& name) {
+        std::unique_ptr<QMenu> menu(ed.createPageContextMenu(QPoint(1, 1)));
+        for (QAction* a : menu->actions())
+            if (a->objectName() == name || a->text() == name)
+                return a->isEnabled();
+        return false;
+    };
+    QApplication::clipboard()->setText(QStringLiteral("clip"));
+    select(ed, 0, 1);
+    QVERIFY(enabled(QStringLiteral("edit-cut")));
+    QVERIFY(enabled(QStringLiteral("edit-paste")));
+    QVERIFY(enabled(QStringLiteral("Find")));
+    select(ed, 1, 3);
+    QVERIFY(!enabled(QStringLiteral("edit-cut")));
+    QVERIFY(!enabled(QStringLiteral("edit-paste")));
+    QVERIFY(!enabled(QStringLiteral("edit-delete")));
+    QVERIFY(enabled(QStringLiteral("edit-copy")));
+}
+
+void TestRichEditor::copyAndPasteKeepFormattingAndPictures() {
+    RichEditor from;
+    QVERIFY(from.loadRtf(page("x{\\b bold}{\\pict\\wmetafile8\\picwgoal300\\pichgoal300 0100}y")));
+    select(from, 1, 6);
+    from.copy();
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    QVERIFY(mime->hasFormat(QStringLiteral("text/rtf")));
+    RichEditor to;
+    to.setPlainText(QStringLiteral("[]"));
+    select(to, 1, 1);
+    to.paste();
+    QCOMPARE(to.toPlainText(), QStringLiteral("[bold\uFFFC]"));
+    QVERIFY(test::attributeAt(to.document(), 2, QStringLiteral("bold")).toBool());
+    // the kept metafile travels with its original data
+    QVERIFY(to.saveRtf().contains("{\\pict\\wmetafile8\\picwgoal300\\pichgoal300 0100}"));
+
+    QImage img(5, 4, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    QApplication::clipboard()->setImage(img);
+    select(to, 0, 0);
+    to.paste();
+    QVERIFY(to.toPlainText().startsWith(QChar::ObjectReplacementCharacter));
+    QVERIFY(to.saveRtf().contains("\\pngblip\\picw5\\pich4"));
 }
 
 QTEST_MAIN(TestRichEditor)
