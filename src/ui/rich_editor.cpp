@@ -392,6 +392,9 @@ void RichEditor::keyPressEvent(QKeyEvent* e) {
                (!e->text().isEmpty() && e->text().at(0).isPrint() &&
                 !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))) {
         edits = true;
+        // In overwrite mode a typed character replaces the one after the caret.
+        if (overwriteMode() && !c.hasSelection() && !c.atBlockEnd())
+            range.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
     }
     if (edits) {
         if (!insertionAllowed(range)) {

@@ -92,6 +92,7 @@ void TestRichEditor::protectedRefusals_data() {
     row("paste over", 1, 4, "paste");
     row("paste inside", 3, 3, "pastekey");
     row("replace selection", 2, 6, "replace");
+    row("overwrite first protected", 2, 2, "overwrite");
 }
 
 void TestRichEditor::protectedRefusals() {
@@ -126,6 +127,10 @@ void TestRichEditor::protectedRefusals() {
         QTest::keyClick(&ed, Qt::Key_V, Qt::ControlModifier);
     else if (action == QLatin1String("replace"))
         ed.replaceSelection(QStringLiteral("new"));
+    else if (action == QLatin1String("overwrite")) {
+        ed.setOverwriteMode(true);
+        QTest::keyClicks(&ed, QStringLiteral("x"));
+    }
     QCOMPARE(ed.toPlainText(), QStringLiteral("abPROTcd"));
     QCOMPARE(refused.count(), 1);
     QVERIFY(!ed.isPageModified());
