@@ -5,12 +5,13 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillet"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quillet"));
     QApplication::setOrganizationName(QStringLiteral("Brightfen"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLET_VERSION));
 
     const QStringList args = QApplication::arguments();
-    quillet::TfrmQuillet window(args.size() > 1 ? args.at(1) : QString());
+    quillet::WindowOptions options;
+    options.documentPath = args.size() > 1 ? args.at(1) : QString();
+    quillet::TfrmQuillet window(options);
     window.show();
     return QApplication::exec();
 }
