@@ -512,6 +512,7 @@ void TestRichEditor::selectionTextAndReplace() {
     select(ed, 0, 16);
     QVERIFY(ed.hasSelection());
     QCOMPARE(ed.selectedText(), QStringLiteral("one\r\ntwo\x0Bhalf\r\nthr"));
+    QCOMPARE(ed.pageText(), QStringLiteral("one\r\ntwo\x0Bhalf\r\nthree"));
     select(ed, 4, 7);
     ed.replaceSelection(QStringLiteral("A\r\nB\nC"));
     QCOMPARE(ed.toPlainText(), QStringLiteral("one\nA\nB\nC\nhalf\nthree"));
