@@ -256,6 +256,44 @@ void RichEditor::setParaAttributes(const ParaAttributes& a, ParaFields fields) {
     writeParaAttributes(c, a, fields);
 }
 
+// ---- printing ----------------------------------------------------------------------------
+
+std::unique_ptr<QTextDocument> RichEditor::printableDocument() const {
+    std::unique_ptr<QTextDocument> copy(document()->clone());
+    struct Range {
+        int from, to;
+        bool hidden;
+    };
+    QList<Range> ranges;
+    for (QTextBlock b = copy->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            const bool hidden = f.boolProperty(textprop::Hidden);
+            if (hidden || f.boolProperty(textprop::Disabled))
+                ranges.append({it.fragment().position(),
+                               it.fragment().position() + it.fragment().length(), hidden});
+        }
+    // From the end, so that earlier positions stay valid.
+    QTextCursor c(copy.get());
+    for (qsizetype i = ranges.size() - 1; i >= 0; --i) {
+        c.setPosition(ranges[i].from);
+        c.setPosition(ranges[i].to, QTextCursor::KeepAnchor);
+        if (ranges[i].hidden) {
+            c.removeSelectedText();
+        } else {
+            QTextCharFormat grey;
+            grey.setForeground(QColor(0x80, 0x80, 0x80));
+            c.mergeCharFormat(grey);
+        }
+    }
+    return copy;
+}
+
+void RichEditor::printPage(QPagedPaintDevice* device) const {
+    if (device)
+        printableDocument()->print(device);
+}
+
 // ---- find and lines ----------------------------------------------------------------------
 
 TextRange RichEditor::findText(const QString& what, int start, int end, FindOptions options) const {

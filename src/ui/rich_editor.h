@@ -24,8 +24,11 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include <memory>
+
 class QAction;
 class QMenu;
+class QPagedPaintDevice;
 
 namespace quillet {
 
@@ -101,6 +104,11 @@ public:
 
     // Link text under a point of the viewport: a hyperlink's target or a detected URL.
     QString linkAt(const QPoint& viewportPos) const;
+
+    // Printing: the page as it is shown - hidden text left out, disabled text grey - on a
+    // copy, so the page itself is untouched.
+    std::unique_ptr<QTextDocument> printableDocument() const;
+    void printPage(QPagedPaintDevice* device) const;
 
     // The right-click menu: the standard edit actions (cut, paste and delete disabled while
     // the selection is protected), then the window's own actions (for example Find and

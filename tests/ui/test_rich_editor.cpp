@@ -69,6 +69,7 @@ private slots:
     void undoRedo();
     void hiddenTextTakesNoRoom();
     void contextMenuFollowsProtection();
+    void printingLeavesHiddenTextOut();
     void copyAndPasteKeepFormattingAndPictures();
 };
 
@@ -566,6 +567,17 @@ void TestRichEditor::hiddenTextTakesNoRoom() {
     select(ed, 26, 27);
     QVERIFY(ed.charAttributes().disabled);
     QCOMPARE(ed.charAttributes().color, kAutoTextColor); // greyed only on screen
+}
+
+void TestRichEditor::printingLeavesHiddenTextOut() {
+    RichEditor ed;
+    QVERIFY(ed.loadRtf(page("a{\\v secret}b{\\disabled off}c\\par {\\v all hidden}\\par d")));
+    const auto printable = ed.printableDocument();
+    QCOMPARE(printable->toPlainText(), QStringLiteral("aboffc\n\nd"));
+    QTextCursor c(printable.get());
+    c.setPosition(3);
+    QCOMPARE(c.charFormat().foreground().color(), QColor(0x80, 0x80, 0x80));
+    QCOMPARE(ed.toPlainText(), QStringLiteral("asecretboffc\nall hidden\nd")); // page untouched
 }
 
 void TestRichEditor::contextMenuFollowsProtection() {
