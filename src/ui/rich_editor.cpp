@@ -1,5 +1,7 @@
 #include "ui/rich_editor.h"
 
+#include <QCoreApplication>
+
 #include "ui/rich_editor_links.h"
 #include "ui/rtf_codepage.h"
 #include "ui/rtf_reader.h"
@@ -200,7 +202,22 @@ void RichEditor::replaceSelection(const QString& text) {
     c.beginEditBlock();
     QTextCharFormat f = c.charFormat();
     f.clearProperty(textprop::Protected);
-    c.insertText(s, f);
+    // A long text goes in piece by piece, letting the window paint in between (input stays
+    // queued), so replacing megabytes never freezes the program. It is still one undo step.
+    constexpr qsizetype kPiece = 128 * 1024;
+    if (s.size() <= kPiece) {
+        c.insertText(s, f);
+    } else {
+        c.removeSelectedText();
+        for (qsizetype from = 0; from < s.size();) {
+            qsizetype n = qMin(kPiece, s.size() - from);
+            if (from + n < s.size() && s.at(from + n - 1).isHighSurrogate())
+                --n; // never split a surrogate pair
+            c.insertText(s.mid(from, n), f);
+            from += n;
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+    }
     c.endEditBlock();
     c.setPosition(start);
     c.setPosition(start + int(s.size()), QTextCursor::KeepAnchor);

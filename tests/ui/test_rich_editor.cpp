@@ -45,6 +45,7 @@ QPoint pointOf(RichEditor& ed, int pos) {
 class TestRichEditor : public QObject {
     Q_OBJECT
 private slots:
+    void longReplacementIsOneUndoStep();
     void protectedRefusals_data();
     void protectedRefusals();
     void typingBesideProtectedText();
@@ -627,6 +628,24 @@ void TestRichEditor::copyAndPasteKeepFormattingAndPictures() {
     to.paste();
     QVERIFY(to.toPlainText().startsWith(QChar::ObjectReplacementCharacter));
     QVERIFY(to.saveRtf().contains("\\pngblip\\picw5\\pich4"));
+}
+
+void TestRichEditor::longReplacementIsOneUndoStep() {
+    // Long texts go in piece by piece; the person still sees one edit.
+    RichEditor ed;
+    const QString original = QStringLiteral("old page\n").repeated(1000);
+    ed.setPlainText(original);
+    ed.selectAll();
+    QString replacement;
+    for (int i = 0; i < 40000; ++i)
+        replacement += QStringLiteral("line %1 \U0001F600\r\n").arg(i);
+    ed.replaceSelection(replacement);
+    QCOMPARE(ed.selectedText(), replacement);
+    QCOMPARE(ed.textCursor().selectionStart(), 0);
+    ed.undo();
+    QCOMPARE(ed.toPlainText(), original);
+    ed.redo();
+    QCOMPARE(ed.pageText(), replacement);
 }
 
 QTEST_MAIN(TestRichEditor)
