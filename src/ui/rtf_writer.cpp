@@ -87,9 +87,8 @@ CharState Writer::stateOf(const QTextCharFormat& f) {
     CharState s;
     const QStringList families = f.fontFamilies().toStringList();
     s.font = fontIndex(families.isEmpty() || families.first().isEmpty() ? defaultFamily_
-                                                                         : families.first());
-    const qreal pt = f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize()
-                                                               : defaultPoints_;
+                                                                        : families.first());
+    const qreal pt = f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : defaultPoints_;
     s.halfPoints = std::clamp(int(std::lround(pt * 2)), 2, 3276);
     const QBrush fg = f.foreground();
     if (fg.style() != Qt::NoBrush)
@@ -301,12 +300,11 @@ void Writer::writeBlock(const QTextBlock& block, bool inTable, const char* termi
             out_.append(QByteArray::number(symbolFont_));
             out_.append("\\'B7\\tab}");
         } else {
-            static const char* const kinds[] = {"", "", "\\pndec", "\\pnlcltr", "\\pnucltr",
-                                                "\\pnlcrm", "\\pnucrm"};
+            static const char* const kinds[] = {"",          "",         "\\pndec", "\\pnlcltr",
+                                                "\\pnucltr", "\\pnlcrm", "\\pnucrm"};
             const QTextListFormat lf = list->format();
-            const int start = lf.hasProperty(textprop::ListStart)
-                                  ? lf.intProperty(textprop::ListStart)
-                                  : 1;
+            const int start =
+                lf.hasProperty(textprop::ListStart) ? lf.intProperty(textprop::ListStart) : 1;
             out_.append("{\\*\\pn\\pnlvlbody\\pnf");
             out_.append(QByteArray::number(s.font));
             out_.append("\\pnindent0");
@@ -429,7 +427,7 @@ void Writer::writeFrame(const QTextFrame* frame) {
 void Writer::collectTables() {
     const QFont df = doc_->defaultFont();
     defaultFamily_ = df.family();
-    defaultPoints_ = df.pointSizeF() > 0 ? df.pointSizeF()
+    defaultPoints_ = df.pointSizeF() > 0  ? df.pointSizeF()
                      : df.pixelSize() > 0 ? df.pixelSize() * 72.0 / 96.0
                                           : 12.0;
     fontIndex(defaultFamily_);
