@@ -46,8 +46,8 @@ ColorPickerWidget::ColorPickerWidget(QWidget* parent) : QToolButton(parent) {
         swatch->setObjectName(QStringLiteral("swatch%1").arg(i));
         swatch->setToolTip(c.name().toUpper());
         swatch->setFixedSize(20, 20);
-        swatch->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid gray;")
-                                  .arg(c.name()));
+        swatch->setStyleSheet(
+            QStringLiteral("background-color: %1; border: 1px solid gray;").arg(c.name()));
         connect(swatch, &QToolButton::clicked, this, [this, c] { pick(colorValue(c)); });
         grid->addWidget(swatch, i / 4, i % 4);
     }

@@ -3,8 +3,8 @@
 // Small builders the format dialogs share.
 
 #include <QString>
-#include <climits>
 #include <QStringList>
+#include <climits>
 
 class QButtonGroup;
 class QGroupBox;

@@ -114,10 +114,8 @@ QString SearchDialog::findText() const {
     return m_find->text();
 }
 
-FindReplaceDialogs::FindReplaceDialogs(QTextEdit& editor, Prompts& prompts,
-                                       QWidget* dialogParent)
-    : QObject(dialogParent), m_editor(editor), m_search(editor, prompts),
-      m_parent(dialogParent) {}
+FindReplaceDialogs::FindReplaceDialogs(QTextEdit& editor, Prompts& prompts, QWidget* dialogParent)
+    : QObject(dialogParent), m_editor(editor), m_search(editor, prompts), m_parent(dialogParent) {}
 
 SearchDialog* FindReplaceDialogs::ensureDialog(bool withReplace) {
     QPointer<SearchDialog>& slot = withReplace ? m_replace : m_find;

@@ -76,8 +76,7 @@ int PageSearch::replaceAll(const SearchOptions& o) {
         QTextCursor found = findFrom(m_editor, down, true);
         if (found.isNull())
             break;
-        if (!rangeHasProtected(m_editor.document(), found.selectionStart(),
-                               found.selectionEnd())) {
+        if (!rangeHasProtected(m_editor.document(), found.selectionStart(), found.selectionEnd())) {
             found.insertText(o.replaceText);
             ++count;
         } else {

@@ -30,10 +30,9 @@ TParaFormatDlg::TParaFormatDlg(QWidget* parent) : QDialog(parent) {
     indentForm->addRow(QStringLiteral("&Left: "), m_left);
     indentForm->addRow(QStringLiteral("&Right: "), m_right);
     indentForm->addRow(QStringLiteral("&First line: "), m_first);
-    QGroupBox* alignment =
-        makeRadioGroup(simple, QStringLiteral(" Alignment "), QStringLiteral("rdoAlignment"),
-                       {QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Center")},
-                       &m_alignment);
+    QGroupBox* alignment = makeRadioGroup(
+        simple, QStringLiteral(" Alignment "), QStringLiteral("rdoAlignment"),
+        {QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Center")}, &m_alignment);
     m_spacing = new QGroupBox(QStringLiteral(" Spacing "), simple);
     auto* spacingForm = new QFormLayout(m_spacing);
     m_before = makeNumberBox(m_spacing, QStringLiteral("seSpaceBefore"), 0);
@@ -73,8 +72,7 @@ TParaFormatDlg::TParaFormatDlg(QWidget* parent) : QDialog(parent) {
         headings << QStringLiteral("Heading %1").arg(i);
     auto* variousLayout = new QVBoxLayout(various);
     variousLayout->addWidget(makeRadioGroup(various, QStringLiteral("Heading Style"),
-                                            QStringLiteral("rdoHeading"), headings, &m_heading,
-                                            2));
+                                            QStringLiteral("rdoHeading"), headings, &m_heading, 2));
     m_pages->addTab(various, QStringLiteral("Various"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -117,8 +117,8 @@ TfrmStyleManager::TfrmStyleManager(const StyleSheetLocation& where, Prompts& pro
     QPushButton* add = button(this, QStringLiteral("&Add"), QStringLiteral("btnAdd"));
     QPushButton* remove = button(this, QStringLiteral("&Remove"), QStringLiteral("btnRemove"));
     QPushButton* save = button(this, QStringLiteral("&Save"), QStringLiteral("btnSave"));
-    QPushButton* get = button(this, QStringLiteral("&Get Current"),
-                              QStringLiteral("btnGetCurrent"));
+    QPushButton* get =
+        button(this, QStringLiteral("&Get Current"), QStringLiteral("btnGetCurrent"));
     for (QPushButton* b : {add, remove, save, get})
         buttons->addWidget(b);
     buttons->addStretch();

@@ -40,8 +40,7 @@ qint32 readColor(TBigIniFile& ini, const QString& section, const QString& prefix
     return joinColor(s);
 }
 
-void writeColor(TBigIniFile& ini, const QString& section, const QString& prefix,
-                qint32 value) {
+void writeColor(TBigIniFile& ini, const QString& section, const QString& prefix, qint32 value) {
     const ColorSplit s = splitColor(value);
     ini.WriteInteger(section, prefix + QLatin1Char('R'), s.r);
     ini.WriteInteger(section, prefix + QLatin1Char('G'), s.g);
@@ -94,12 +93,12 @@ QString StyleSheetLocation::readPath() const {
 }
 
 QString StyleSheetLocation::prepareWrite() const {
-    if (!QFileInfo::exists(m_writable) && m_shipped != m_writable &&
-        QFileInfo::exists(m_shipped)) {
+    if (!QFileInfo::exists(m_writable) && m_shipped != m_writable && QFileInfo::exists(m_shipped)) {
         QDir().mkpath(QFileInfo(m_writable).absolutePath());
         if (QFile::copy(m_shipped, m_writable))
-            QFile(m_writable).setPermissions(QFile::ReadOwner | QFile::WriteOwner |
-                                             QFile::ReadGroup | QFile::ReadOther);
+            QFile(m_writable)
+                .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                QFile::ReadOther);
     }
     return m_writable;
 }
@@ -212,8 +211,7 @@ void ApplyStyle(const QString& path, const QString& name, ParaAttributes& paragr
 ParaFields styleParaFields(const StyleValues& style) {
     ParaFields f = ParaField::FirstIndent | ParaField::LineSpacing;
     const QString a = lowerCaseAZ(style.alignment);
-    if (a == QLatin1String("left") || a == QLatin1String("right") ||
-        a == QLatin1String("center"))
+    if (a == QLatin1String("left") || a == QLatin1String("right") || a == QLatin1String("center"))
         f |= ParaField::Alignment;
     return f;
 }
@@ -238,9 +236,8 @@ bool styleMatches(const StyleValues& s, const CharAttributes& t, const ParaAttri
     return s.bold == t.bold && s.italic == t.italic && s.underline == t.underline &&
            s.strikeOut == t.strikeOut && s.hidden == t.hidden && s.disabled == t.disabled &&
            s.isProtected == t.isProtected && s.fontSize == t.size &&
-           s.lineSpacing == p.lineSpacing && s.firstIndent == p.firstIndent &&
-           s.color == t.color && s.backColor == t.backColor &&
-           lowerCaseAZ(s.fontName) == lowerCaseAZ(t.fontName) &&
+           s.lineSpacing == p.lineSpacing && s.firstIndent == p.firstIndent && s.color == t.color &&
+           s.backColor == t.backColor && lowerCaseAZ(s.fontName) == lowerCaseAZ(t.fontName) &&
            lowerCaseAZ(s.alignment) == alignmentStyleText(p.alignment);
 }
 
@@ -307,11 +304,10 @@ QStringList removeStyle(const StyleSheetLocation& where, const QString& name, QS
         // The list's own section: erasing it would lose every name.
         return names;
     }
-    names.erase(std::remove_if(names.begin(), names.end(),
-                               [&](const QString& n) {
-                                   return n.compare(name, Qt::CaseInsensitive) == 0;
-                               }),
-                names.end());
+    names.erase(
+        std::remove_if(names.begin(), names.end(),
+                       [&](const QString& n) { return n.compare(name, Qt::CaseInsensitive) == 0; }),
+        names.end());
     ini.WriteNumberedList(kStylesSection, names);
     ini.EraseSection(name);
     finish(ini, error);

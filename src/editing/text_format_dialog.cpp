@@ -52,11 +52,11 @@ TfrmAdvFormat::TfrmAdvFormat(QWidget* parent) : QDialog(parent) {
     for (QCheckBox* c : {m_disabled, m_protected, m_hidden, m_link})
         variousLayout->addWidget(c);
 
-    QGroupBox* underline = makeRadioGroup(
-        page, QStringLiteral("Underline Style"), QStringLiteral("rdoUnderlineStyle"),
-        {QStringLiteral("None"), QStringLiteral("Solid"), QStringLiteral("Word"),
-         QStringLiteral("Double"), QStringLiteral("Dotted"), QStringLiteral("Dash")},
-        &m_underlineStyle);
+    QGroupBox* underline =
+        makeRadioGroup(page, QStringLiteral("Underline Style"), QStringLiteral("rdoUnderlineStyle"),
+                       {QStringLiteral("None"), QStringLiteral("Solid"), QStringLiteral("Word"),
+                        QStringLiteral("Double"), QStringLiteral("Dotted"), QStringLiteral("Dash")},
+                       &m_underlineStyle);
     QGroupBox* script = makeRadioGroup(
         page, QStringLiteral("Text Style"), QStringLiteral("rdoTextStyle"),
         {QStringLiteral("Normal"), QStringLiteral("Subscript"), QStringLiteral("Superscript")},
