@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QTextCursor>
 
 #include <algorithm>
@@ -31,14 +32,6 @@ const QString kStrikeOut = QStringLiteral("StrikeOut");
 
 // Besides the two automatic values the editor reports, this one also means "automatic".
 constexpr qint32 kAutoColorAlias = 0x20000000;
-
-qint32 readColor(TBigIniFile& ini, const QString& section, const QString& prefix) {
-    ColorSplit s;
-    s.r = ini.ReadInteger(section, prefix + QLatin1Char('R'), 0);
-    s.g = ini.ReadInteger(section, prefix + QLatin1Char('G'), 0);
-    s.b = ini.ReadInteger(section, prefix + QLatin1Char('B'), 0);
-    return joinColor(s);
-}
 
 void writeColor(TBigIniFile& ini, const QString& section, const QString& prefix, qint32 value) {
     const ColorSplit s = splitColor(value);
@@ -133,8 +126,37 @@ bool isReservedStyleName(const QString& name) {
 }
 
 QStringList ReadStyleNames(TBigIniFile& ini) {
+    // The numbered list read in one pass over its section (as ReadNumberedList reads it:
+    // "Count", then "1".."Count", the first entry of a key winning, a missing key giving an
+    // empty name), so that matching a hundred styles does not look up a hundred keys.
+    QStringList lines;
+    ini.ReadSectionValues(kStylesSection, lines);
+    QHash<QString, QStringView> entries;
+    entries.reserve(lines.size());
+    QString count;
+    bool haveCount = false;
+    for (const QString& line : std::as_const(lines)) {
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq < 0)
+            continue;
+        const QStringView key = QStringView(line).left(eq);
+        if (key.compare(QLatin1String("Count"), Qt::CaseInsensitive) == 0) {
+            if (!haveCount)
+                count = line.mid(eq + 1);
+            haveCount = true;
+        } else if (!entries.contains(key.toString())) {
+            entries.insert(key.toString(), QStringView(line).mid(eq + 1));
+        }
+    }
+    int n = 0;
+    if (!haveCount || !TBigIniFile::parseInteger(count, &n))
+        n = 0;
     QStringList names;
-    ini.ReadNumberedList(kStylesSection, names, QString());
+    // Bounded as the INI engine bounds numbered lists, so a damaged count cannot run away.
+    n = std::clamp(n, 0, 100000);
+    names.reserve(n);
+    for (int i = 1; i <= n; ++i)
+        names.append(entries.value(QString::number(i)).toString());
     return names;
 }
 
@@ -144,21 +166,90 @@ QStringList ReadStyleNames(const QString& path) {
 }
 
 StyleValues readStyle(TBigIniFile& ini, const QString& name) {
+    // One section lookup, then the entry lines read the way the INI engine reads a key: the
+    // text before the first "=", compared without regard to case, the first entry winning.
+    // Matching runs this for every style on every selection change.
+    QStringList lines;
+    ini.ReadSectionValues(name, lines);
+    enum Key {
+        Alignment,
+        FirstIndent,
+        LineSpacing,
+        FontName,
+        FontSize,
+        Disabled,
+        Hidden,
+        Protected,
+        Bold,
+        Italic,
+        Underline,
+        StrikeOut,
+        ColorR,
+        ColorG,
+        ColorB,
+        BColorR,
+        BColorG,
+        BColorB,
+        KeyCount
+    };
+    static const QString names[KeyCount] = {kAlignment,
+                                            kFirstIndent,
+                                            kLineSpacing,
+                                            kFontName,
+                                            kFontSize,
+                                            kDisabled,
+                                            kHidden,
+                                            kProtected,
+                                            kBold,
+                                            kItalic,
+                                            kUnderline,
+                                            kStrikeOut,
+                                            QStringLiteral("ColorR"),
+                                            QStringLiteral("ColorG"),
+                                            QStringLiteral("ColorB"),
+                                            QStringLiteral("BColorR"),
+                                            QStringLiteral("BColorG"),
+                                            QStringLiteral("BColorB")};
+    QStringView values[KeyCount];
+    bool present[KeyCount] = {};
+    for (const QString& line : std::as_const(lines)) {
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq < 0)
+            continue;
+        const QStringView key = QStringView(line).left(eq);
+        for (int k = 0; k < KeyCount; ++k) {
+            if (!present[k] && key.size() == names[k].size() &&
+                key.compare(names[k], Qt::CaseInsensitive) == 0) {
+                present[k] = true;
+                values[k] = QStringView(line).mid(eq + 1);
+                break;
+            }
+        }
+    }
+    auto text = [&](Key k, const QString& def) { return present[k] ? values[k].toString() : def; };
+    auto integer = [&](Key k, int def) {
+        int v = def;
+        if (present[k] && !TBigIniFile::parseInteger(values[k].toString(), &v))
+            v = def;
+        return v;
+    };
+    auto flag = [&](Key k) { return integer(k, 0) != 0; };
+
     StyleValues v;
-    v.alignment = ini.ReadString(name, kAlignment, QStringLiteral("left"));
-    v.firstIndent = ini.ReadInteger(name, kFirstIndent, 0);
-    v.lineSpacing = ini.ReadInteger(name, kLineSpacing, 0);
-    v.fontName = ini.ReadString(name, kFontName, QStringLiteral("Arial"));
-    v.fontSize = ini.ReadInteger(name, kFontSize, 10);
-    v.disabled = ini.ReadBool(name, kDisabled, false);
-    v.hidden = ini.ReadBool(name, kHidden, false);
-    v.isProtected = ini.ReadBool(name, kProtected, false);
-    v.bold = ini.ReadBool(name, kBold, false);
-    v.italic = ini.ReadBool(name, kItalic, false);
-    v.underline = ini.ReadBool(name, kUnderline, false);
-    v.strikeOut = ini.ReadBool(name, kStrikeOut, false);
-    v.color = readColor(ini, name, QStringLiteral("Color"));
-    v.backColor = readColor(ini, name, QStringLiteral("BColor"));
+    v.alignment = text(Alignment, QStringLiteral("left"));
+    v.firstIndent = integer(FirstIndent, 0);
+    v.lineSpacing = integer(LineSpacing, 0);
+    v.fontName = text(FontName, QStringLiteral("Arial"));
+    v.fontSize = integer(FontSize, 10);
+    v.disabled = flag(Disabled);
+    v.hidden = flag(Hidden);
+    v.isProtected = flag(Protected);
+    v.bold = flag(Bold);
+    v.italic = flag(Italic);
+    v.underline = flag(Underline);
+    v.strikeOut = flag(StrikeOut);
+    v.color = joinColor({integer(ColorR, 0), integer(ColorG, 0), integer(ColorB, 0)});
+    v.backColor = joinColor({integer(BColorR, 0), integer(BColorG, 0), integer(BColorB, 0)});
     return v;
 }
 

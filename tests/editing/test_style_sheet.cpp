@@ -83,6 +83,28 @@ private slots:
                  (QStringList{QStringLiteral("Normal"), QString(), QStringLiteral("Quote")}));
     }
 
+    void namesReadAsTheNumberedList_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("plain") << QByteArray("[Styles]\nCount=2\n1=A\n2=B\n");
+        QTest::newRow("first duplicate wins, count in other case")
+            << QByteArray("[styles]\ncount=2\n2=B\n1=A\n1=Z\nCount=9\n");
+        QTest::newRow("hex count, gaps") << QByteArray("[Styles]\nCount=0x3\n3=C\n");
+        QTest::newRow("bad count") << QByteArray("[Styles]\nCount=many\n1=A\n");
+        QTest::newRow("negative count") << QByteArray("[Styles]\nCount=-4\n1=A\n");
+        QTest::newRow("key with a space") << QByteArray("[Styles]\nCount=1\n1 =A\n");
+        QTest::newRow("no section") << QByteArray("[Other]\nCount=1\n1=A\n");
+    }
+    void namesReadAsTheNumberedList() {
+        QFETCH(QByteArray, file);
+        writeFile(path(), file);
+        QStringList expected;
+        {
+            TBigIniFile ini(path());
+            ini.ReadNumberedList(QStringLiteral("Styles"), expected, QString());
+        }
+        QCOMPARE(ReadStyleNames(path()), expected);
+    }
+
     void absentKeysGiveTheDefaults() {
         const StyleValues v = readStyle(path(), QStringLiteral("Normal"));
         QCOMPARE(v.fontName, QStringLiteral("Arial"));
