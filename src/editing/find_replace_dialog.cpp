@@ -16,8 +16,14 @@
 namespace quillet {
 
 SearchDialog::SearchDialog(bool withReplace, QWidget* parent)
-    : QDialog(parent), m_withReplace(withReplace) {
-    setObjectName(withReplace ? QStringLiteral("dlgReplace") : QStringLiteral("dlgFind"));
+    : SearchDialog(withReplace ? Kind::Replace : Kind::Find, parent) {}
+
+SearchDialog::SearchDialog(Kind kind, QWidget* parent)
+    : QDialog(parent), m_withReplace(kind == Kind::Replace) {
+    const bool withReplace = m_withReplace;
+    setObjectName(kind == Kind::Replace    ? QStringLiteral("dlgReplace")
+                  : kind == Kind::FindNode ? QStringLiteral("dlgFindNode")
+                                           : QStringLiteral("dlgFind"));
     setWindowTitle(withReplace ? QStringLiteral("Replace") : QStringLiteral("Find"));
     setModal(false);
 
@@ -41,12 +47,13 @@ SearchDialog::SearchDialog(bool withReplace, QWidget* parent)
     m_wholeWord->setObjectName(QStringLiteral("chkWholeWord"));
     m_matchCase = new QCheckBox(QStringLiteral("Match &case"), this);
     m_matchCase->setObjectName(QStringLiteral("chkMatchCase"));
+    m_wholeWord->setVisible(kind != Kind::FindNode);
     auto* options = new QVBoxLayout;
     options->addWidget(m_wholeWord);
     options->addWidget(m_matchCase);
     auto* optionRow = new QHBoxLayout;
     optionRow->addLayout(options);
-    if (!withReplace) {
+    if (kind == Kind::Find) {
         m_direction = new QGroupBox(QStringLiteral("Direction"), this);
         m_up = new QRadioButton(QStringLiteral("&Up"), m_direction);
         m_up->setObjectName(QStringLiteral("rdoUp"));

@@ -17,11 +17,13 @@ class QGroupBox;
 namespace quillet {
 
 // One dialog; `withReplace` adds the replace text and the Replace buttons and fixes the
-// direction to down.
+// direction to down. The node search offers only the find text and match case.
 class SearchDialog : public QDialog {
     Q_OBJECT
 public:
+    enum class Kind { Find, Replace, FindNode };
     SearchDialog(bool withReplace, QWidget* parent);
+    SearchDialog(Kind kind, QWidget* parent);
 
     SearchOptions options() const;
     void setFindText(const QString& text);
