@@ -28,6 +28,7 @@ enum class Dest {
     LevelText,
     ListOverrideTable,
     ListOverride,
+    StyleSheet,
     Ignore, // read through, text dropped (\levelnumbers and the like inside tables)
 };
 
@@ -52,6 +53,7 @@ enum class W {
     ListOverrideTable,
     ListOverride,
     ShpPict,
+    StyleSheet,
     SkipDest,
     // document
     AnsiCpg,
@@ -146,6 +148,7 @@ enum class W {
     ListId,
     LevelNfc,
     LevelStartAt,
+    S,
 };
 
 const std::unordered_map<std::string_view, W>& words() {
@@ -168,9 +171,11 @@ const std::unordered_map<std::string_view, W>& words() {
         {"listoverridetable", W::ListOverrideTable},
         {"listoverride", W::ListOverride},
         {"shppict", W::ShpPict},
+        {"stylesheet", W::StyleSheet},
+        {"s", W::S},
         // destinations whose content is not page text
         {"info", W::SkipDest},
-        {"stylesheet", W::SkipDest},
+
         {"header", W::SkipDest},
         {"headerl", W::SkipDest},
         {"headerr", W::SkipDest},
@@ -438,6 +443,7 @@ private:
     RtfParaState resolvedPara() const;
     qint32 colorAt(int index) const;
     void commitFont();
+    void commitStyle();
 
     const QByteArray& in_;
     qsizetype pos_ = 0;
@@ -459,6 +465,11 @@ private:
     QString fontName_;
     QList<qint32> colors_;
     int red_ = -1, green_ = -1, blue_ = -1;
+
+    QHash<int, int> styleHeadings_; // paragraph style number -> heading style
+    int styleNo_ = 0;
+    int styleOutline_ = -1;
+    QString styleName_;
 
     QList<QString> fieldInstr_;
     QList<int> cellEdges_;
@@ -523,6 +534,21 @@ void Parser::flushText() {
     text_.clear();
 }
 
+// Headings come from a style's outline level, or from the usual names "heading 1" to "heading 9".
+void Parser::commitStyle() {
+    int heading = styleOutline_ >= 0 && styleOutline_ <= 8 ? styleOutline_ + 1 : 0;
+    const QString name = styleName_.trimmed();
+    if (!heading && name.size() == 9 &&
+        name.startsWith(QLatin1String("heading "), Qt::CaseInsensitive) &&
+        name.at(8) >= QLatin1Char('1') && name.at(8) <= QLatin1Char('9'))
+        heading = name.at(8).unicode() - '0';
+    if (heading && styleHeadings_.size() < 4096)
+        styleHeadings_.insert(styleNo_, heading);
+    styleNo_ = 0;
+    styleOutline_ = -1;
+    styleName_.clear();
+}
+
 void Parser::commitFont() {
     if (fontNo_ >= 0 && !fontName_.trimmed().isEmpty())
         fonts_.insert(fontNo_, RtfFont{fontName_.trimmed().left(255), fontCharset_});
@@ -559,6 +585,14 @@ void Parser::deliver(const QString& s) {
     case Dest::FieldInst:
         if (!fieldInstr_.isEmpty() && fieldInstr_.last().size() < 4096)
             fieldInstr_.last() += s;
+        break;
+    case Dest::StyleSheet:
+        for (QChar c : s) {
+            if (c == QLatin1Char(';'))
+                commitStyle();
+            else if (styleName_.size() < 256)
+                styleName_.append(c);
+        }
         break;
     case Dest::PnText:
     case Dest::LevelText:
@@ -811,6 +845,12 @@ void Parser::destination(W w) {
         break;
     case W::ShpPict:
         break; // its \pict is the picture to show
+    case W::StyleSheet:
+        st_.dest = Dest::StyleSheet;
+        styleNo_ = 0;
+        styleOutline_ = -1;
+        styleName_.clear();
+        break;
     default:
         skipGroup();
         break;
@@ -941,6 +981,12 @@ void Parser::controlWord(std::string_view word, bool hasParam, int param) {
     case Dest::List:
         if (w == W::ListId)
             listId_ = param;
+        return;
+    case Dest::StyleSheet:
+        if (w == W::S)
+            styleNo_ = param;
+        else if (w == W::OutlineLevel)
+            styleOutline_ = param;
         return;
     case Dest::ListLevel:
         if (w == W::LevelNfc)
@@ -1114,6 +1160,9 @@ void Parser::controlWord(std::string_view word, bool hasParam, int param) {
         break;
     case W::Ls:
         ps.ls = std::max(param, 0);
+        break;
+    case W::S:
+        ps.heading = styleHeadings_.value(param, ps.heading);
         break;
     case W::Ilvl:
         ps.ilvl = std::clamp(param, 0, 8);

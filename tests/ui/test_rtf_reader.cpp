@@ -116,6 +116,11 @@ void TestRtfReader::attributes_data() {
     row("exactly reads at least", "\\sl-300\\slmult0 X", "spacing", 15);
     row("multiple reads single", "\\sl276\\slmult1 X", "rule", 0);
     row("heading", "\\outlinelevel1 X", "heading", 2);
+    row("heading by style name", "{\\stylesheet{\\s0 Normal;}{\\s1 heading 1;}}\\s1 X", "heading", 1);
+    row("heading by style outline", "{\\stylesheet{\\s2\\outlinelevel2 Custom;}}\\s2 X", "heading",
+        3);
+    row("style sheet formatting not applied", "{\\stylesheet{\\s3\\qc\\b Centred;}}\\s3 X",
+        "align", 0);
     row("bullet pn", "{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}\\fi-200\\li200 X",
         "numbering", 1);
     row("decimal pn", "{\\*\\pn\\pnlvlbody\\pndec\\pnstart1{\\pntxta.}}X", "numbering", 2);
