@@ -147,10 +147,6 @@ void installToolbarWidgets(FormatHost* host) {
             host->format.setFontName(host->fonts->itemText(index));
             host->afterFormat();
         });
-        QObject::connect(host->fonts->lineEdit(), &QLineEdit::returnPressed, host, [host] {
-            host->format.setFontName(host->fonts->currentText());
-            host->afterFormat();
-        });
     }
     if (host->size) {
         // Any value goes; the editor ignores the sizes it cannot show.
