@@ -66,7 +66,7 @@ public:
     static bool isEnabled(const QString& commandId, bool selectionNotEmpty);
 
     // The calculator's value, kept between uses; the window restores it from and saves it
-    // to the settings store ("dlgCalc_Value") with the functions below.
+    // to the settings store. Values that are not finite read as 0.
     double calculatorValue() const { return m_calculatorValue; }
     void setCalculatorValue(double value);
 

@@ -1,20 +1,18 @@
 #include "common/scripted_prompts.h"
-#include "editing/calculator_settings.h"
 #include "editing/text_tool_commands.h"
-#include "helpers_text_edit_editor.h"
+#include "helpers_page_editor.h"
 #include "texttools/code_page.h"
 #include "texttools/scrambler.h"
 
 #include <QLocale>
 #include <QRandomGenerator>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
+#include <limits>
 
 using namespace quillet;
-using quillet::test::TextEditEditor;
+using quillet::test::PageEditor;
 
 namespace {
 
@@ -44,7 +42,7 @@ public:
 };
 
 struct Fixture {
-    TextEditEditor editor;
+    PageEditor editor;
     quillet::test::ScriptedPrompts prompts;
     CountingBusy busy;
     ScriptedCalculator calculator;
@@ -52,18 +50,20 @@ struct Fixture {
 
     void selectRange(int from, int to) {
         if (to < 0)
-            editor.selectAll();
+            editor.select(0, editor.pageLength());
         else
             editor.select(from, to);
     }
 };
 
-// Random page text: every Windows-1252 character, paragraph ends, tabs, and characters
-// outside the code page.
-QString randomPage(QRandomGenerator& rng, int length) {
+// Random page text: every Windows-1252 character, paragraph ends, line breaks inside a
+// paragraph, tabs, and characters outside the code page.
+// With `controls` false the page holds no control characters besides tabs and breaks, as
+// the pages a person types and saves.
+QString randomPage(QRandomGenerator& rng, int length, bool controls) {
     QString s;
     for (int i = 0; i < length; ++i) {
-        switch (rng.bounded(8)) {
+        switch (rng.bounded(9)) {
         case 0:
             s.append(u'\n');
             break;
@@ -78,10 +78,13 @@ QString randomPage(QRandomGenerator& rng, int length) {
         case 3:
             s.append(QChar(char16_t(0x4E00 + rng.bounded(0x100))));
             break;
+        case 4:
+            s.append(QChar::LineSeparator);
+            break;
         default: {
             const int code = rng.bounded(256);
             // CR would be a paragraph end of its own; NUL is not page text.
-            if (code != '\r' && code != 0)
+            if (code != '\r' && code != 0 && (controls || code >= 32))
                 s.append(QChar(windows1252Char(code)));
             break;
         }
@@ -104,7 +107,6 @@ private slots:
     void counts_data();
     void counts();
     void calculator();
-    void calculatorValueInSettings();
     void longSelectionKeepsWindowPainting_data();
     void longSelectionKeepsWindowPainting();
     void longSelectionChangedMeanwhileIsLeftAlone();
@@ -245,6 +247,8 @@ void TestTextToolCommands::counts() {
 void TestTextToolCommands::calculator() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     Fixture f;
+    f.commands.setCalculatorValue(std::numeric_limits<double>::infinity());
+    QCOMPARE(f.commands.calculatorValue(), 0.0);
     f.commands.setCalculatorValue(3);
     f.editor.setPage(QStringLiteral("total: ?"));
     f.editor.select(7, 8);
@@ -267,24 +271,6 @@ void TestTextToolCommands::calculator() {
     QCOMPARE(f.calculator.startValues, (QList<double>{3, 1234.5, 1234.5}));
 }
 
-void TestTextToolCommands::calculatorValueInSettings() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("settings.ini"));
-    {
-        QSettings settings(path, QSettings::IniFormat);
-        QCOMPARE(readCalculatorValue(settings), 0.0);
-        writeCalculatorValue(settings, -0.0625);
-    }
-    {
-        QSettings settings(path, QSettings::IniFormat);
-        QCOMPARE(settings.contains(QStringLiteral("GeneralSettings/dlgCalc_Value")), true);
-        QCOMPARE(readCalculatorValue(settings), -0.0625);
-        settings.setValue(QStringLiteral("GeneralSettings/dlgCalc_Value"), QStringLiteral("junk"));
-        QCOMPARE(readCalculatorValue(settings), 0.0);
-    }
-}
-
 void TestTextToolCommands::longSelectionKeepsWindowPainting_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("firstResultLine");
@@ -304,7 +290,7 @@ void TestTextToolCommands::longSelectionKeepsWindowPainting() {
     while (page.size() < 3 * TextToolCommands::kLongSelection)
         page += QStringLiteral("line one\nline two\n\n");
     f.editor.setPage(page);
-    f.editor.selectAll();
+    f.editor.select(0, f.editor.pageLength());
     f.commands.run(command);
     QCOMPARE(f.busy.states, (QList<bool>{true, false}));
     QVERIFY2(f.busy.eventRounds >= 2, qPrintable(QString::number(f.busy.eventRounds)));
@@ -317,7 +303,7 @@ void TestTextToolCommands::longSelectionChangedMeanwhileIsLeftAlone() {
     const QString page = QStringLiteral("a\n").repeated(TextToolCommands::kLongSelection);
     f.editor.setPage(page);
     const QString before = f.editor.pageText();
-    f.editor.selectAll();
+    f.editor.select(0, f.editor.pageLength());
     f.busy.duringEvents = [&] { f.editor.select(0, 1); };
     QCOMPARE(f.commands.ToolsJoinLines(), DocumentEffect::MarkModified);
     QVERIFY(!f.editor.isPageModified());
@@ -326,20 +312,34 @@ void TestTextToolCommands::longSelectionChangedMeanwhileIsLeftAlone() {
 
 void TestTextToolCommands::encryptThenDecryptRestoresSelection() {
     QRandomGenerator rng(5150);
-    for (int round = 0; round < 200; ++round) {
+    for (int round = 0; round < 300; ++round) {
         Fixture f;
-        f.editor.setPage(randomPage(rng, rng.bounded(1, 80)));
+        const bool saveBetween = round % 2 == 1;
+        f.editor.setPage(randomPage(rng, rng.bounded(1, 80), !saveBetween));
         const QString pageBefore = f.editor.pageText();
-        const int length = int(f.editor.edit.document()->characterCount()) - 1;
-        const int a = rng.bounded(length + 1);
-        const int b = rng.bounded(length + 1);
+        const int a = rng.bounded(f.editor.pageLength() + 1);
+        const int b = rng.bounded(f.editor.pageLength() + 1);
         f.editor.select(qMin(a, b), qMax(a, b));
         const QString selected = f.editor.selectedText();
 
         f.commands.ToolsEncrypt();
+        const QString encrypted = f.editor.selectedText();
         // The page holds the encrypted form exactly, on one line.
-        QCOMPARE(f.editor.selectedText(), encryptForPage(selected));
-        QVERIFY(!f.editor.selectedText().contains(u'\n'));
+        QCOMPARE(encrypted, encryptForPage(selected));
+        QVERIFY(!encrypted.contains(u'\n') && !encrypted.contains(u'\r'));
+
+        // Half the rounds save the page and load it again before decrypting, as a person
+        // does who encrypts, saves the document and decrypts another day.
+        if (saveBetween) {
+            const int start = f.editor.textCursor().selectionStart();
+            const QByteArray rtf = f.editor.saveRtf();
+            const QString pageEncrypted = f.editor.pageText();
+            QVERIFY(f.editor.loadRtf(rtf));
+            QCOMPARE(f.editor.pageText(), pageEncrypted);
+            f.editor.select(start, start + int(encrypted.size()));
+            QCOMPARE(f.editor.selectedText(), encrypted);
+        }
+
         f.commands.ToolsDecrypt();
         QCOMPARE(f.editor.selectedText(), selected);
         QCOMPARE(f.editor.pageText(), pageBefore);
@@ -363,7 +363,7 @@ void TestTextToolCommands::enabledStates() {
 void TestTextToolCommands::runById() {
     Fixture f;
     f.editor.setPage(QStringLiteral("abc"));
-    f.editor.selectAll();
+    f.editor.select(0, f.editor.pageLength());
     QVERIFY(!f.commands.run(QStringLiteral("FileSave")).has_value());
     QCOMPARE(f.editor.pageText(), QStringLiteral("abc"));
     QCOMPARE(f.commands.run(QStringLiteral("ToolsReverse")), DocumentEffect::None);

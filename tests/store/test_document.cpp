@@ -67,6 +67,7 @@ private slots:
     void recentFilesPersist();
     void discardNeverFollowsLinks();
     void importNotebook();
+    void importNeverTargetsAnExistingDocument();
     void importBrokenNotebookShowsRoot();
 };
 
@@ -530,6 +531,21 @@ void TestDocument::importNotebook() {
     // Saving writes the document beside the notebook.
     QVERIFY(f.doc.FileSave());
     QCOMPARE(memberNames(qltPath), (QStringList{"0.rtf", "3.rtf", "Nodes.tree"}));
+}
+
+void TestDocument::importNeverTargetsAnExistingDocument() {
+    QTemporaryDir out;
+    const QString igv = out.filePath("notes.igv");
+    QVERIFY(test::writeFile(igv, test::buildIgv("Notes #0", {{"0.rtf", "n"}})));
+    QVERIFY(test::writeFile(out.filePath("notes.qlt"), "an unrelated document"));
+    QVERIFY(test::writeFile(out.filePath("notes (2).qlt"), "another one"));
+    Fixture f;
+    QVERIFY(f.doc.importIgv(igv));
+    QCOMPARE(f.doc.documentPath(), out.filePath("notes (3).qlt"));
+    QVERIFY(f.doc.FileSave());
+    QCOMPARE(test::readFile(out.filePath("notes.qlt")), QByteArray("an unrelated document"));
+    QCOMPARE(test::readFile(out.filePath("notes (2).qlt")), QByteArray("another one"));
+    QCOMPARE(memberNames(out.filePath("notes (3).qlt")), (QStringList{"0.rtf", "Nodes.tree"}));
 }
 
 void TestDocument::importBrokenNotebookShowsRoot() {
