@@ -1,5 +1,5 @@
 #include "editing/change_case_dialog.h"
-#include "helpers_text_edit_editor.h"
+#include "helpers_page_editor.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -9,7 +9,7 @@
 #include <QTimer>
 
 using namespace quillet;
-using quillet::test::TextEditEditor;
+using quillet::test::PageEditor;
 
 class TestChangeCase : public QObject {
     Q_OBJECT
@@ -46,10 +46,10 @@ private slots:
         QFETCH(int, mode);
         QFETCH(QString, text);
         QFETCH(QString, result);
-        TextEditEditor e;
-        e.setPage(QStringLiteral("[") + text + QStringLiteral("]"));
-        const int length = e.edit.document()->characterCount() - 1;
-        e.select(1, length - 1);
+        PageEditor e;
+        QString page = QStringLiteral("[") + text + QStringLiteral("]");
+        e.setPage(page.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        e.select(1, e.pageLength() - 1);
         changeCaseOfSelection(e, mode);
         QCOMPARE(e.pageText(), QStringLiteral("[") + result + QStringLiteral("]"));
     }

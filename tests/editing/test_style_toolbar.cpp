@@ -1,6 +1,6 @@
 #include "editing/formatting_commands.h"
 #include "editing/style_toolbar.h"
-#include "helpers_text_edit_editor.h"
+#include "helpers_page_editor.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -10,7 +10,7 @@
 #include <QTest>
 
 using namespace quillet;
-using quillet::test::TextEditEditor;
+using quillet::test::PageEditor;
 
 class TestStyleToolbar : public QObject {
     Q_OBJECT
@@ -57,22 +57,22 @@ private slots:
     }
 
     void keyChords() {
-        TextEditEditor e;
+        PageEditor e;
         e.setPage(QStringLiteral("ab"));
         e.select(1, 2);
         int insertAll = 0;
         EditorKeyChords chords(e, [&] { ++insertAll; });
-        e.edit.installEventFilter(&chords);
-        QTest::keyClick(&e.edit, Qt::Key_ScrollLock, Qt::AltModifier);
-        QCOMPARE(e.edit.document()->blockCount(), 25);
+        e.installEventFilter(&chords);
+        QTest::keyClick(&e, Qt::Key_ScrollLock, Qt::AltModifier);
+        QCOMPARE(e.document()->blockCount(), 25);
         QVERIFY(e.pageText().startsWith(QStringLiteral("a32 = [ ]\t")));
         QVERIFY(e.pageText().endsWith(QStringLiteral("255 = [\u00FF]\t"))); // "b" replaced
-        QTest::keyClick(&e.edit, Qt::Key_NumLock, Qt::AltModifier);
+        QTest::keyClick(&e, Qt::Key_NumLock, Qt::AltModifier);
         QCOMPARE(insertAll, 1);
         // Without Alt nothing happens.
         const QString before = e.pageText();
-        QTest::keyClick(&e.edit, Qt::Key_ScrollLock);
-        QTest::keyClick(&e.edit, Qt::Key_NumLock);
+        QTest::keyClick(&e, Qt::Key_ScrollLock);
+        QTest::keyClick(&e, Qt::Key_NumLock);
         QCOMPARE(e.pageText(), before);
         QCOMPARE(insertAll, 1);
     }
