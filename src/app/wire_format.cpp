@@ -19,9 +19,11 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFontComboBox>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTextCursor>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace quillet {
@@ -243,6 +245,10 @@ void installFormat(TfrmQuillet& window) {
     QObject::connect(ed, &QTextEdit::selectionChanged, host, [host] { host->selectionChange(); });
     QObject::connect(ed, &QTextEdit::currentCharFormatChanged, host,
                      [host] { host->showSelectionState(); });
+    // A node chosen in the tree changes the node part of the status line.
+    if (QItemSelectionModel* nodes = window.treeView()->selectionModel())
+        QObject::connect(nodes, &QItemSelectionModel::selectionChanged, host,
+                         [host] { host->selectionChange(); });
 }
 
 void editorSelectionChange(TfrmQuillet& window) {

@@ -91,7 +91,6 @@ private slots:
         QCOMPARE(f.window->quilletStatusBar()->statusLine(),
                  QStringLiteral("Line: 2 Col: 3 Node: 0/0"));
         f.window->selectNode(nullptr);
-        editorSelectionChange(*f.window);
         QCOMPARE(f.window->quilletStatusBar()->statusLine(),
                  QStringLiteral("Line: 2 Col: 3 Node Count: 0"));
     }
