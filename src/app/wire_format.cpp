@@ -92,10 +92,11 @@ public:
     }
 
     // What the window does after a command that changed the page through the attribute
-    // model: the editor's change report marks the document, the states follow.
+    // model: the editor's change report marks the document; the style list, the ruler and
+    // the states follow the new attributes as they follow a new selection.
     void afterFormat() {
         window.focusEditor();
-        showSelectionState();
+        selectionChange();
     }
 
     TfrmQuillet& window;

@@ -44,7 +44,7 @@ class TestFormatCommands : public QObject {
     QString m_sheet;
 
 private slots:
-    void initTestCase() {
+    void init() {
         // The window reads the style sheet beside the executable, named after it.
         m_sheet = programDirectory() + StyleSheetLocation::fileName();
         QFile f(m_sheet);
@@ -201,6 +201,47 @@ private slots:
         QTest::keyClick(e, Qt::Key_ScrollLock, Qt::AltModifier);
         QCOMPARE(e->document()->blockCount(), 25);
         QVERIFY(e->toPlainText().startsWith(QStringLiteral("32 = [ ]\t")));
+    }
+
+    void styleManagerSavesAndTheListRefills() {
+        WindowFixture f;
+        auto* styles = f.window->findChild<QComboBox*>(QStringLiteral("cboStyles"));
+        QCOMPARE(styles->count(), 2);
+        f.prompts.setNextText(QStringLiteral("Aside"));
+        QTimer::singleShot(0, [] {
+            QWidget* d = QApplication::activeModalWidget();
+            QVERIFY(d);
+            QCOMPARE(d->windowTitle(), QStringLiteral("Style Manager"));
+            d->findChild<QPushButton*>(QStringLiteral("btnAdd"))->click();
+            d->findChild<QPushButton*>(QStringLiteral("btnSave"))->click();
+            // A style saved shows in the toolbar list only once the dialog has closed.
+            auto* toolbarList =
+                d->parentWidget()->findChild<QComboBox*>(QStringLiteral("cboStyles"));
+            QCOMPARE(toolbarList->count(), 2);
+            d->close();
+        });
+        f.window->runCommand(QStringLiteral("FormatStyleManager"));
+        QCOMPARE(styles->count(), 3);
+        QCOMPARE(styles->itemText(0), QStringLiteral("Aside"));
+        QCOMPARE(styles->currentIndex(), -1);
+        QVERIFY(f.prompts.allAnswersUsed());
+    }
+
+    void paragraphDialogFromTheMenu() {
+        WindowFixture f;
+        RichEditor* e = f.window->editor();
+        e->setPlainText(QStringLiteral("para"));
+        QTimer::singleShot(0, [] {
+            QWidget* d = QApplication::activeModalWidget();
+            QVERIFY(d);
+            QCOMPARE(d->windowTitle(), QStringLiteral("Paragraph"));
+            d->findChild<QSpinBox*>(QStringLiteral("seFirst"))->setValue(24);
+            d->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+        });
+        f.window->runCommand(QStringLiteral("FormatPara"));
+        QCOMPARE(e->paraAttributes().firstIndent, 24);
+        auto* ruler = f.window->ruler()->findChild<RulerWidget*>(QStringLiteral("Ruler"));
+        QCOMPARE(ruler->firstInd()->x(), 34);
     }
 
     void findNodeSelectsTheFirstMatch() {
