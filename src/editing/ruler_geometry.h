@@ -14,14 +14,14 @@ inline constexpr int kHeight = 26;
 // Where the editor's text starts: its inset from the editor's left and right edges.
 inline constexpr int kEditorInset = 6;
 
-struct MarkerSpec {
+struct MarkerShape {
     int top;
     int width;
     int height;
 };
-inline constexpr MarkerSpec kFirstInd{2, 10, 9};
-inline constexpr MarkerSpec kLeftInd{12, 10, 11};
-inline constexpr MarkerSpec kRightInd{14, 9, 12};
+inline constexpr MarkerShape kFirstInd{2, 10, 9};
+inline constexpr MarkerShape kLeftInd{12, 10, 11};
+inline constexpr MarkerShape kRightInd{14, 9, 12};
 
 int pointsToPixels(int points);
 int pixelsToPoints(int pixels);

@@ -13,7 +13,7 @@ namespace quillet {
 
 namespace {
 
-const ruler::MarkerSpec& specOf(RulerMarker::Kind kind) {
+const ruler::MarkerShape& shapeOf(RulerMarker::Kind kind) {
     switch (kind) {
     case RulerMarker::Kind::First:
         return ruler::kFirstInd;
@@ -39,7 +39,7 @@ QString markerName(RulerMarker::Kind kind) {
 
 RulerMarker::RulerMarker(Kind kind, RulerWidget* ruler)
     : QWidget(ruler), m_kind(kind), m_ruler(ruler) {
-    const ruler::MarkerSpec& s = specOf(kind);
+    const ruler::MarkerShape& s = shapeOf(kind);
     setObjectName(markerName(kind));
     setGeometry(0, s.top, s.width, s.height);
     setCursor(Qt::SizeHorCursor);
