@@ -61,8 +61,11 @@ private slots:
         WindowFixture f;
         RichEditor* e = f.window->editor();
         e->setPlainText(QStringLiteral("some words"));
+        f.window->setModified(false);
         select(e, 0, 4);
         f.window->runCommand(QStringLiteral("FormatItalic"));
+        // The editor's change report marks the document.
+        QVERIFY(f.window->isModified());
         f.window->runCommand(QStringLiteral("FormatBold"));
         QVERIFY(e->charAttributes().bold);
         QVERIFY(e->charAttributes().italic);
