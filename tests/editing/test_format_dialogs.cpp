@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -253,6 +254,21 @@ private slots:
         QCOMPARE(picker.value(), 255);
         picker.dropDown()->findChild<QToolButton*>("swatch3")->click();
         QCOMPARE(picker.value(), 255 * 65536);
+    }
+
+    void otherOpensTheColourDialogWithWhiteCustomColours() {
+        ColorPickerWidget picker;
+        QColorDialog::setCustomColor(3, Qt::red);
+        QTimer::singleShot(0, [] {
+            auto* d = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            for (int i = 0; i < QColorDialog::customCount(); ++i)
+                QCOMPARE(QColorDialog::customColor(i), QColor(Qt::white));
+            d->setCurrentColor(QColor(0x10, 0x20, 0x30));
+            d->accept();
+        });
+        picker.dropDown()->findChild<QPushButton*>("btnOther")->click();
+        QCOMPARE(picker.value(), 3153936);
     }
 };
 
