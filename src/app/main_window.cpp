@@ -4,6 +4,7 @@
 #include "app/command_table.h"
 #include "app/qt_prompts.h"
 #include "app/status_bar_widget.h"
+#include "app/wire_format.h"
 #include "app/wire_texttools.h"
 #include "app/word_selection.h"
 #include "store/document_controller.h"
@@ -104,6 +105,7 @@ TfrmQuillet::TfrmQuillet(const WindowOptions& options, QWidget* parent)
     installEditHandlers();
     installFileHandlers();
     installTextTools(*this);
+    installFormat(*this);
 
     // Design size of the client area.
     resize(802, 566);
