@@ -542,6 +542,8 @@ void TfrmQuillet::closeEvent(QCloseEvent* e) {
 void TfrmQuillet::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
     applyEditorInsets();
+    if (isVisible())
+        editorSelectionChange(*this);
     m_statusBar->update();
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "app/status_bar_widget.h"
+#include "app/wire_format.h"
 #include "store/document_controller.h"
 #include "store/node_tree.h"
 #include "ui/node_tree_model.h"
@@ -42,7 +43,10 @@ void TfrmQuillet::createDocument(const QString& documentPath) {
         m_splitter->setSizes({220, qMax(100, m_splitter->width() - 220 - 3)});
         if (QSplitterHandle* h = m_splitter->handle(1))
             h->show();
+        editorSelectionChange(*this);
     });
+    connect(doc, &DocumentController::notebookImported, this,
+            [this] { editorSelectionChange(*this); });
 
     // A path given at start that names no file opens nothing and says nothing.
     if (!documentPath.isEmpty() && QFileInfo(documentPath).isFile())
