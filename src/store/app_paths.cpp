@@ -34,8 +34,7 @@ QString writableDataFile(const QString& relativePath) {
     if (localInfo.exists() ? localInfo.isWritable() : dirInfo.isWritable())
         return local;
 
-    const QString configDir =
-        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const QString configDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     const QString target = configDir + QLatin1Char('/') + relativePath;
     if (!QFileInfo::exists(target)) {
         QDir().mkpath(QFileInfo(target).absolutePath());
