@@ -18,11 +18,9 @@ PageSwitcher::PageSwitcher(DocumentController& document, NodeTree& tree, Editor&
     : document_(document), tree_(tree), editor_(editor), pane_(pane), host_(host),
       prompts_(prompts), unreadPageId_(DocumentController::kNoPage) {}
 
-QString PageSwitcher::captionFor(const Node* node) const {
-    const QString path = document_.documentPath();
-    const QString file = path.isEmpty() ? QString() : QFileInfo(path).fileName();
-    return file + QStringLiteral(" - (") + (node ? node->caption() : QString()) +
-           QStringLiteral(") - Quillet");
+QString PageSwitcher::pageCaption(const QString& documentPath, const QString& nodeCaption) {
+    const QString file = documentPath.isEmpty() ? QString() : QFileInfo(documentPath).fileName();
+    return file + QStringLiteral(" - (") + nodeCaption + QStringLiteral(") - Quillet");
 }
 
 std::optional<qint32> PageSwitcher::pageColourFrom(const QString& propertiesPath) {
@@ -115,7 +113,7 @@ void PageSwitcher::tvBrowserClick() {
         host_.setPropertiesPanelEnabled(false);
         loadPageOf(id);
         editorChange();
-        host_.setWindowCaption(captionFor(node));
+        host_.setWindowCaption(pageCaption(document_.documentPath(), node->caption()));
     }
     pane_.setTreeEnabled(true);
     host_.updateCommandStates();

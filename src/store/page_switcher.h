@@ -35,8 +35,9 @@ public:
     // bound). A failure is reported to the person and returns false; the old file stays.
     bool writeCurrentPage();
 
-    // "file - (caption) - Quillet" for the given node.
-    QString captionFor(const Node* node) const;
+    // "file - (caption) - Quillet": the document's file name (empty when untitled) and the
+    // node's caption.
+    static QString pageCaption(const QString& documentPath, const QString& nodeCaption);
 
     // The background colour kept in a properties file: nullopt when the file is missing or
     // holds none of the three keys.
