@@ -146,9 +146,11 @@ bool DocumentController::FileOpen() {
     return OpenDocument(path);
 }
 
-bool DocumentController::OpenDocument(const QString& path) {
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+bool DocumentController::OpenDocument(const QString& givenPath) {
+    if (givenPath.isEmpty() || !QFileInfo(givenPath).isFile())
         return false;
+    // Recent files and captions keep the full path, whatever the command line gave.
+    const QString path = QFileInfo(givenPath).absoluteFilePath();
     ClearDocument();
     emit documentLoading();
     setBusy(true);
@@ -302,9 +304,10 @@ bool DocumentController::fileImportIgv() {
     return importIgv(path);
 }
 
-bool DocumentController::importIgv(const QString& path) {
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+bool DocumentController::importIgv(const QString& givenPath) {
+    if (givenPath.isEmpty() || !QFileInfo(givenPath).isFile())
         return false;
+    const QString path = QFileInfo(givenPath).absoluteFilePath();
     ClearDocument();
     setBusy(true);
     documentPath_ = changeFileExt(path, QStringLiteral(".qlt"));

@@ -154,6 +154,11 @@ TBigIniFile::TBigIniFile(const QString& fileName)
     load();
 }
 
+TBigIniFile::TBigIniFile(const QString& fileName, const QByteArray& content)
+    : fileName_(fileName.isEmpty() ? fileName : QFileInfo(fileName).absoluteFilePath()) {
+    parse(content);
+}
+
 TBigIniFile::~TBigIniFile() {
     UpdateFile();
 }
@@ -197,7 +202,11 @@ void TBigIniFile::load() {
         modified_ = hadDuplicates;
         return;
     }
+    parse(raw);
+    remember(fileName_, raw, sections_, modified_);
+}
 
+void TBigIniFile::parse(const QByteArray& raw) {
     const QString text = decodeUtf8OrCp1252(raw);
     int current = -1;
     qsizetype pos = 0;
@@ -227,9 +236,7 @@ void TBigIniFile::load() {
             sections_.at(current).lines.append(line);
         }
     }
-    hadDuplicates = sections_.removeDuplicates();
-    modified_ = hadDuplicates;
-    remember(fileName_, raw, sections_, hadDuplicates);
+    modified_ = sections_.removeDuplicates();
 }
 
 int TBigIniFile::findKey(const TSectionList::Section& s, const QString& key) const {

@@ -41,6 +41,8 @@ private:
 class TBigIniFile {
 public:
     explicit TBigIniFile(const QString& fileName);
+    // An object over `content` as if it had been read from `fileName`.
+    TBigIniFile(const QString& fileName, const QByteArray& content);
     ~TBigIniFile();
     TBigIniFile(const TBigIniFile&) = delete;
     TBigIniFile& operator=(const TBigIniFile&) = delete;
@@ -79,6 +81,7 @@ public:
 
 private:
     void load();
+    void parse(const QByteArray& raw);
     int findKey(const TSectionList::Section& s, const QString& key) const;
 
     QString fileName_;

@@ -1,5 +1,7 @@
 #include "store/node_tree.h"
 
+#include <QCollator>
+
 #include <algorithm>
 #include <limits>
 
@@ -294,6 +296,18 @@ void NodeTree::sortChildren(Node* parent,
         observer_->childrenReordered(parent);
 }
 
+void NodeTree::sortChildrenByCaption(Node* parent) {
+    // The C locale collates by character codes; a writer's outline wants dictionary order.
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseSensitive);
+    sortChildren(parent, [&collator](const Node* a, const Node* b) {
+        return collator.compare(a->caption(), b->caption()) < 0;
+    });
+}
+
 void NodeTree::setCaption(Node* node, const QString& caption) {
     if (!node || node->caption_ == caption)
         return;
@@ -374,6 +388,15 @@ Node* NodeTree::FindNodeByName(Node* start, const QString& text) {
         while (n != start && !n->nextSibling())
             n = n->parent_;
         n = (n == start) ? nullptr : n->nextSibling();
+    }
+    return nullptr;
+}
+
+Node* NodeTree::findNodeContaining(const QString& text, bool matchCase) const {
+    const QString wanted = matchCase ? text : foldAsciiCase(text);
+    for (Node* n = firstNode(); n; n = nextInTreeOrder(n)) {
+        if ((matchCase ? n->caption_ : foldAsciiCase(n->caption_)).contains(wanted))
+            return n;
     }
     return nullptr;
 }

@@ -145,6 +145,9 @@ public:
     // Reorders the direct children of `parent` (nullptr: top level); keeps equal ones in
     // their order.
     void sortChildren(Node* parent, const std::function<bool(const Node*, const Node*)>& less);
+    // The same by caption with the locale's case-sensitive collation (a lower-case letter
+    // before the same letter in upper case).
+    void sortChildrenByCaption(Node* parent);
 
     void setCaption(Node* node, const QString& caption);
     void setImageIndex(Node* node, int imageIndex);
@@ -161,6 +164,9 @@ public:
     // The first node in tree order at or below `start` whose caption equals `text`,
     // ignoring the case of the letters A to Z.
     static Node* FindNodeByName(Node* start, const QString& text);
+    // The first node in tree order whose caption contains `text`: as typed with
+    // `matchCase`, else ignoring the case of the letters A to Z.
+    Node* findNodeContaining(const QString& text, bool matchCase) const;
     // Nodes of the subtree, `node` included; 0 for nullptr.
     static int CountSubtreeNodes(const Node* node);
 

@@ -103,8 +103,7 @@ void RtfDocBuilder::addText(const QString& text, const RtfCharState& cs) {
     if (text.isEmpty())
         return;
     const QTextCharFormat& f = formatFor(cs);
-    if (!pending_.runs.empty() && !pending_.runs.back().image &&
-        pending_.runs.back().format == f) {
+    if (!pending_.runs.empty() && !pending_.runs.back().image && pending_.runs.back().format == f) {
         pending_.runs.back().text += text;
         return;
     }

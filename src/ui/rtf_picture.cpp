@@ -83,8 +83,8 @@ QImage decodeDdb(const QByteArray& bits, int width, int height, int widthBytes, 
     if (img.isNull())
         return {};
     for (int y = 0; y < height; ++y) {
-        const auto* row = reinterpret_cast<const unsigned char*>(bits.constData()) +
-                          qint64(y) * widthBytes;
+        const auto* row =
+            reinterpret_cast<const unsigned char*>(bits.constData()) + qint64(y) * widthBytes;
         auto* out = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < width; ++x) {
             if (bpp == 1)
@@ -147,7 +147,8 @@ qsizetype rtfGroupEnd(const QByteArray& data, qsizetype open, qsizetype depth) {
 }
 
 QImage placeholderImage(QSize size) {
-    const QSize s(std::clamp(size.width(), 8, kMaxDisplay), std::clamp(size.height(), 8, kMaxDisplay));
+    const QSize s(std::clamp(size.width(), 8, kMaxDisplay),
+                  std::clamp(size.height(), 8, kMaxDisplay));
     QImage img(s, QImage::Format_RGB32);
     img.fill(QColor(0xE8, 0xE8, 0xE8));
     QPainter p(&img);
@@ -190,8 +191,8 @@ RtfPicture decodeRtfPicture(const QByteArray& group) {
         }
         ++i;
         QByteArray word;
-        while (i < n && word.size() < 32 && ((group[i] >= 'a' && group[i] <= 'z') ||
-                                             (group[i] >= 'A' && group[i] <= 'Z')))
+        while (i < n && word.size() < 32 &&
+               ((group[i] >= 'a' && group[i] <= 'z') || (group[i] >= 'A' && group[i] <= 'Z')))
             word.append(group[i++]);
         bool neg = false;
         if (i < n && group[i] == '-') {

@@ -11,9 +11,9 @@
 namespace quillet {
 
 struct RtfPicture {
-    QImage image;    // what the page shows; a placeholder when the data cannot be shown
-    QString kind;    // "png", "jpeg", "dib", "wbitmap", "wmf", "emf", "other"
-    QSize displaySize; // pixels on the page
+    QImage image;       // what the page shows; a placeholder when the data cannot be shown
+    QString kind;       // "png", "jpeg", "dib", "wbitmap", "wmf", "emf", "other"
+    QSize displaySize;  // pixels on the page
     bool shown = false; // false: image is a placeholder
 };
 

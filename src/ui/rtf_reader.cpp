@@ -28,83 +28,287 @@ enum class Dest {
     LevelText,
     ListOverrideTable,
     ListOverride,
+    StyleSheet,
     Ignore, // read through, text dropped (\levelnumbers and the like inside tables)
 };
 
 enum class W {
     Unknown,
     // destinations
-    Rtf, FontTbl, ColorTbl, Pict, Object, Field, FldInst, FldRslt, Pn, PnTxtB, PnTxtA,
-    ListTable, List, ListLevel, LevelText, ListOverrideTable, ListOverride, ShpPict,
+    Rtf,
+    FontTbl,
+    ColorTbl,
+    Pict,
+    Object,
+    Field,
+    FldInst,
+    FldRslt,
+    Pn,
+    PnTxtB,
+    PnTxtA,
+    ListTable,
+    List,
+    ListLevel,
+    LevelText,
+    ListOverrideTable,
+    ListOverride,
+    ShpPict,
+    StyleSheet,
     SkipDest,
     // document
-    AnsiCpg, Ansi, Mac, Pc, Pca, Deff, FCharset, Red, Green, Blue, Uc, U, Bin,
+    AnsiCpg,
+    Ansi,
+    Mac,
+    Pc,
+    Pca,
+    Deff,
+    FCharset,
+    Red,
+    Green,
+    Blue,
+    Uc,
+    U,
+    Bin,
     // characters
-    Plain, F, Fs, Cf, Cb, Highlight, ChCbPat, B, I, Ul, UlWord, UlDouble, UlDotted, UlDash,
-    UlNone, Strike, Super, Sub, NoSuperSub, Up, Dn, V, Protect, Disabled,
+    Plain,
+    F,
+    Fs,
+    Cf,
+    Cb,
+    Highlight,
+    ChCbPat,
+    B,
+    I,
+    Ul,
+    UlWord,
+    UlDouble,
+    UlDotted,
+    UlDash,
+    UlNone,
+    Strike,
+    Super,
+    Sub,
+    NoSuperSub,
+    Up,
+    Dn,
+    V,
+    Protect,
+    Disabled,
     // paragraphs
-    Pard, Ql, Qr, Qc, Qj, Fi, Li, Ri, Sb, Sa, Sl, SlMult, InTbl, OutlineLevel, Ls, Ilvl,
+    Pard,
+    Ql,
+    Qr,
+    Qc,
+    Qj,
+    Fi,
+    Li,
+    Ri,
+    Sb,
+    Sa,
+    Sl,
+    SlMult,
+    InTbl,
+    OutlineLevel,
+    Ls,
+    Ilvl,
     // breaks and special characters
-    Par, Line, Tab, Page, EmDash, EnDash, EmSpace, EnSpace, QmSpace, Bullet, LQuote, RQuote,
-    LDblQuote, RDblQuote, Zwj, Zwnj,
+    Par,
+    Line,
+    Tab,
+    Page,
+    EmDash,
+    EnDash,
+    EmSpace,
+    EnSpace,
+    QmSpace,
+    Bullet,
+    LQuote,
+    RQuote,
+    LDblQuote,
+    RDblQuote,
+    Zwj,
+    Zwnj,
     // tables
-    Trowd, Cellx, Cell, Row, NestCell, NestRow,
+    Trowd,
+    Cellx,
+    Cell,
+    Row,
+    NestCell,
+    NestRow,
     // lists
-    PnLvlBlt, PnLvlBody, PnLvl, PnDec, PnUcLtr, PnLcLtr, PnUcRm, PnLcRm, PnStart, ListId,
-    LevelNfc, LevelStartAt,
+    PnLvlBlt,
+    PnLvlBody,
+    PnLvl,
+    PnDec,
+    PnUcLtr,
+    PnLcLtr,
+    PnUcRm,
+    PnLcRm,
+    PnStart,
+    ListId,
+    LevelNfc,
+    LevelStartAt,
+    S,
 };
 
 const std::unordered_map<std::string_view, W>& words() {
     static const std::unordered_map<std::string_view, W> table = {
-        {"rtf", W::Rtf}, {"fonttbl", W::FontTbl}, {"colortbl", W::ColorTbl},
-        {"pict", W::Pict}, {"object", W::Object}, {"field", W::Field},
-        {"fldinst", W::FldInst}, {"fldrslt", W::FldRslt}, {"pn", W::Pn},
-        {"pntxtb", W::PnTxtB}, {"pntxta", W::PnTxtA}, {"listtable", W::ListTable},
-        {"list", W::List}, {"listlevel", W::ListLevel}, {"leveltext", W::LevelText},
-        {"listoverridetable", W::ListOverrideTable}, {"listoverride", W::ListOverride},
+        {"rtf", W::Rtf},
+        {"fonttbl", W::FontTbl},
+        {"colortbl", W::ColorTbl},
+        {"pict", W::Pict},
+        {"object", W::Object},
+        {"field", W::Field},
+        {"fldinst", W::FldInst},
+        {"fldrslt", W::FldRslt},
+        {"pn", W::Pn},
+        {"pntxtb", W::PnTxtB},
+        {"pntxta", W::PnTxtA},
+        {"listtable", W::ListTable},
+        {"list", W::List},
+        {"listlevel", W::ListLevel},
+        {"leveltext", W::LevelText},
+        {"listoverridetable", W::ListOverrideTable},
+        {"listoverride", W::ListOverride},
         {"shppict", W::ShpPict},
+        {"stylesheet", W::StyleSheet},
+        {"s", W::S},
         // destinations whose content is not page text
-        {"info", W::SkipDest}, {"stylesheet", W::SkipDest}, {"header", W::SkipDest},
-        {"headerl", W::SkipDest}, {"headerr", W::SkipDest}, {"headerf", W::SkipDest},
-        {"footer", W::SkipDest}, {"footerl", W::SkipDest}, {"footerr", W::SkipDest},
-        {"footerf", W::SkipDest}, {"footnote", W::SkipDest}, {"annotation", W::SkipDest},
-        {"pntext", W::SkipDest}, {"listtext", W::SkipDest}, {"nonshppict", W::SkipDest},
-        {"revtbl", W::SkipDest}, {"filetbl", W::SkipDest}, {"template", W::SkipDest},
-        {"levelnumbers", W::SkipDest}, {"listname", W::SkipDest}, {"xe", W::SkipDest},
-        {"tc", W::SkipDest}, {"rsidtbl", W::SkipDest}, {"generator", W::SkipDest},
-        {"pgdsctbl", W::SkipDest}, {"themedata", W::SkipDest},
-        {"colorschememapping", W::SkipDest}, {"latentstyles", W::SkipDest},
-        {"datastore", W::SkipDest}, {"xmlnstbl", W::SkipDest}, {"bkmkstart", W::SkipDest},
-        {"bkmkend", W::SkipDest}, {"nesttableprops", W::SkipDest},
-        {"ansicpg", W::AnsiCpg}, {"ansi", W::Ansi}, {"mac", W::Mac}, {"pc", W::Pc},
-        {"pca", W::Pca}, {"deff", W::Deff}, {"fcharset", W::FCharset}, {"red", W::Red},
-        {"green", W::Green}, {"blue", W::Blue}, {"uc", W::Uc}, {"u", W::U}, {"bin", W::Bin},
-        {"plain", W::Plain}, {"f", W::F}, {"fs", W::Fs}, {"cf", W::Cf}, {"cb", W::Cb},
-        {"highlight", W::Highlight}, {"chcbpat", W::ChCbPat}, {"b", W::B}, {"i", W::I},
-        {"ul", W::Ul}, {"ulth", W::Ul}, {"ulwave", W::Ul}, {"ulhwave", W::Ul},
-        {"ululdbwave", W::UlDouble}, {"ulw", W::UlWord}, {"uldb", W::UlDouble},
-        {"uld", W::UlDotted}, {"ulthd", W::UlDotted}, {"uldash", W::UlDash},
-        {"uldashd", W::UlDash}, {"uldashdd", W::UlDash}, {"ulthdash", W::UlDash},
-        {"ulthdashd", W::UlDash}, {"ulthdashdd", W::UlDash}, {"ulldash", W::UlDash},
-        {"ulthldash", W::UlDash}, {"ulnone", W::UlNone}, {"strike", W::Strike},
-        {"strikedl", W::Strike}, {"super", W::Super}, {"sub", W::Sub},
-        {"nosupersub", W::NoSuperSub}, {"up", W::Up}, {"dn", W::Dn}, {"v", W::V},
-        {"protect", W::Protect}, {"disabled", W::Disabled},
-        {"pard", W::Pard}, {"ql", W::Ql}, {"qr", W::Qr}, {"qc", W::Qc}, {"qj", W::Qj},
-        {"qd", W::Qj}, {"fi", W::Fi}, {"li", W::Li}, {"ri", W::Ri}, {"sb", W::Sb},
-        {"sa", W::Sa}, {"sl", W::Sl}, {"slmult", W::SlMult}, {"intbl", W::InTbl},
-        {"outlinelevel", W::OutlineLevel}, {"ls", W::Ls}, {"ilvl", W::Ilvl},
-        {"par", W::Par}, {"sect", W::Par}, {"line", W::Line}, {"tab", W::Tab},
-        {"page", W::Page}, {"emdash", W::EmDash}, {"endash", W::EnDash},
-        {"emspace", W::EmSpace}, {"enspace", W::EnSpace}, {"qmspace", W::QmSpace},
-        {"bullet", W::Bullet}, {"lquote", W::LQuote}, {"rquote", W::RQuote},
-        {"ldblquote", W::LDblQuote}, {"rdblquote", W::RDblQuote}, {"zwj", W::Zwj},
-        {"zwnj", W::Zwnj}, {"trowd", W::Trowd}, {"cellx", W::Cellx}, {"cell", W::Cell},
-        {"row", W::Row}, {"nestcell", W::NestCell}, {"nestrow", W::NestRow},
-        {"pnlvlblt", W::PnLvlBlt}, {"pnlvlbody", W::PnLvlBody}, {"pnlvl", W::PnLvl},
-        {"pndec", W::PnDec}, {"pnucltr", W::PnUcLtr}, {"pnlcltr", W::PnLcLtr},
-        {"pnucrm", W::PnUcRm}, {"pnlcrm", W::PnLcRm}, {"pnstart", W::PnStart},
-        {"listid", W::ListId}, {"levelnfc", W::LevelNfc}, {"levelnfcn", W::LevelNfc},
+        {"info", W::SkipDest},
+
+        {"header", W::SkipDest},
+        {"headerl", W::SkipDest},
+        {"headerr", W::SkipDest},
+        {"headerf", W::SkipDest},
+        {"footer", W::SkipDest},
+        {"footerl", W::SkipDest},
+        {"footerr", W::SkipDest},
+        {"footerf", W::SkipDest},
+        {"footnote", W::SkipDest},
+        {"annotation", W::SkipDest},
+        {"pntext", W::SkipDest},
+        {"listtext", W::SkipDest},
+        {"nonshppict", W::SkipDest},
+        {"revtbl", W::SkipDest},
+        {"filetbl", W::SkipDest},
+        {"template", W::SkipDest},
+        {"levelnumbers", W::SkipDest},
+        {"listname", W::SkipDest},
+        {"xe", W::SkipDest},
+        {"tc", W::SkipDest},
+        {"rsidtbl", W::SkipDest},
+        {"generator", W::SkipDest},
+        {"pgdsctbl", W::SkipDest},
+        {"themedata", W::SkipDest},
+        {"colorschememapping", W::SkipDest},
+        {"latentstyles", W::SkipDest},
+        {"datastore", W::SkipDest},
+        {"xmlnstbl", W::SkipDest},
+        {"bkmkstart", W::SkipDest},
+        {"bkmkend", W::SkipDest},
+        {"nesttableprops", W::SkipDest},
+        {"ansicpg", W::AnsiCpg},
+        {"ansi", W::Ansi},
+        {"mac", W::Mac},
+        {"pc", W::Pc},
+        {"pca", W::Pca},
+        {"deff", W::Deff},
+        {"fcharset", W::FCharset},
+        {"red", W::Red},
+        {"green", W::Green},
+        {"blue", W::Blue},
+        {"uc", W::Uc},
+        {"u", W::U},
+        {"bin", W::Bin},
+        {"plain", W::Plain},
+        {"f", W::F},
+        {"fs", W::Fs},
+        {"cf", W::Cf},
+        {"cb", W::Cb},
+        {"highlight", W::Highlight},
+        {"chcbpat", W::ChCbPat},
+        {"b", W::B},
+        {"i", W::I},
+        {"ul", W::Ul},
+        {"ulth", W::Ul},
+        {"ulwave", W::Ul},
+        {"ulhwave", W::Ul},
+        {"ululdbwave", W::UlDouble},
+        {"ulw", W::UlWord},
+        {"uldb", W::UlDouble},
+        {"uld", W::UlDotted},
+        {"ulthd", W::UlDotted},
+        {"uldash", W::UlDash},
+        {"uldashd", W::UlDash},
+        {"uldashdd", W::UlDash},
+        {"ulthdash", W::UlDash},
+        {"ulthdashd", W::UlDash},
+        {"ulthdashdd", W::UlDash},
+        {"ulldash", W::UlDash},
+        {"ulthldash", W::UlDash},
+        {"ulnone", W::UlNone},
+        {"strike", W::Strike},
+        {"strikedl", W::Strike},
+        {"super", W::Super},
+        {"sub", W::Sub},
+        {"nosupersub", W::NoSuperSub},
+        {"up", W::Up},
+        {"dn", W::Dn},
+        {"v", W::V},
+        {"protect", W::Protect},
+        {"disabled", W::Disabled},
+        {"pard", W::Pard},
+        {"ql", W::Ql},
+        {"qr", W::Qr},
+        {"qc", W::Qc},
+        {"qj", W::Qj},
+        {"qd", W::Qj},
+        {"fi", W::Fi},
+        {"li", W::Li},
+        {"ri", W::Ri},
+        {"sb", W::Sb},
+        {"sa", W::Sa},
+        {"sl", W::Sl},
+        {"slmult", W::SlMult},
+        {"intbl", W::InTbl},
+        {"outlinelevel", W::OutlineLevel},
+        {"ls", W::Ls},
+        {"ilvl", W::Ilvl},
+        {"par", W::Par},
+        {"sect", W::Par},
+        {"line", W::Line},
+        {"tab", W::Tab},
+        {"page", W::Page},
+        {"emdash", W::EmDash},
+        {"endash", W::EnDash},
+        {"emspace", W::EmSpace},
+        {"enspace", W::EnSpace},
+        {"qmspace", W::QmSpace},
+        {"bullet", W::Bullet},
+        {"lquote", W::LQuote},
+        {"rquote", W::RQuote},
+        {"ldblquote", W::LDblQuote},
+        {"rdblquote", W::RDblQuote},
+        {"zwj", W::Zwj},
+        {"zwnj", W::Zwnj},
+        {"trowd", W::Trowd},
+        {"cellx", W::Cellx},
+        {"cell", W::Cell},
+        {"row", W::Row},
+        {"nestcell", W::NestCell},
+        {"nestrow", W::NestRow},
+        {"pnlvlblt", W::PnLvlBlt},
+        {"pnlvlbody", W::PnLvlBody},
+        {"pnlvl", W::PnLvl},
+        {"pndec", W::PnDec},
+        {"pnucltr", W::PnUcLtr},
+        {"pnlcltr", W::PnLcLtr},
+        {"pnucrm", W::PnUcRm},
+        {"pnlcrm", W::PnLcRm},
+        {"pnstart", W::PnStart},
+        {"listid", W::ListId},
+        {"levelnfc", W::LevelNfc},
+        {"levelnfcn", W::LevelNfc},
         {"levelstartat", W::LevelStartAt},
     };
     return table;
@@ -239,6 +443,7 @@ private:
     RtfParaState resolvedPara() const;
     qint32 colorAt(int index) const;
     void commitFont();
+    void commitStyle();
 
     const QByteArray& in_;
     qsizetype pos_ = 0;
@@ -261,13 +466,18 @@ private:
     QList<qint32> colors_;
     int red_ = -1, green_ = -1, blue_ = -1;
 
+    QHash<int, int> styleHeadings_; // paragraph style number -> heading style
+    int styleNo_ = 0;
+    int styleOutline_ = -1;
+    QString styleName_;
+
     QList<QString> fieldInstr_;
     QList<int> cellEdges_;
 
-    QHash<int, QList<ListLevelDef>> lists_;   // by \listid
-    QHash<int, int> overrides_;               // \ls -> \listid
-    QList<ListLevelDef> listLevels_;          // the \list being read
-    ListLevelDef level_;                      // the \listlevel being read
+    QHash<int, QList<ListLevelDef>> lists_; // by \listid
+    QHash<int, int> overrides_;             // \ls -> \listid
+    QList<ListLevelDef> listLevels_;        // the \list being read
+    ListLevelDef level_;                    // the \listlevel being read
     int listId_ = 0;
     int overrideList_ = 0;
     int overrideLs_ = 0;
@@ -324,6 +534,21 @@ void Parser::flushText() {
     text_.clear();
 }
 
+// Headings come from a style's outline level, or from the usual names "heading 1" to "heading 9".
+void Parser::commitStyle() {
+    int heading = styleOutline_ >= 0 && styleOutline_ <= 8 ? styleOutline_ + 1 : 0;
+    const QString name = styleName_.trimmed();
+    if (!heading && name.size() == 9 &&
+        name.startsWith(QLatin1String("heading "), Qt::CaseInsensitive) &&
+        name.at(8) >= QLatin1Char('1') && name.at(8) <= QLatin1Char('9'))
+        heading = name.at(8).unicode() - '0';
+    if (heading && styleHeadings_.size() < 4096)
+        styleHeadings_.insert(styleNo_, heading);
+    styleNo_ = 0;
+    styleOutline_ = -1;
+    styleName_.clear();
+}
+
 void Parser::commitFont() {
     if (fontNo_ >= 0 && !fontName_.trimmed().isEmpty())
         fonts_.insert(fontNo_, RtfFont{fontName_.trimmed().left(255), fontCharset_});
@@ -360,6 +585,14 @@ void Parser::deliver(const QString& s) {
     case Dest::FieldInst:
         if (!fieldInstr_.isEmpty() && fieldInstr_.last().size() < 4096)
             fieldInstr_.last() += s;
+        break;
+    case Dest::StyleSheet:
+        for (QChar c : s) {
+            if (c == QLatin1Char(';'))
+                commitStyle();
+            else if (styleName_.size() < 256)
+                styleName_.append(c);
+        }
         break;
     case Dest::PnText:
     case Dest::LevelText:
@@ -612,6 +845,12 @@ void Parser::destination(W w) {
         break;
     case W::ShpPict:
         break; // its \pict is the picture to show
+    case W::StyleSheet:
+        st_.dest = Dest::StyleSheet;
+        styleNo_ = 0;
+        styleOutline_ = -1;
+        styleName_.clear();
+        break;
     default:
         skipGroup();
         break;
@@ -742,6 +981,12 @@ void Parser::controlWord(std::string_view word, bool hasParam, int param) {
     case Dest::List:
         if (w == W::ListId)
             listId_ = param;
+        return;
+    case Dest::StyleSheet:
+        if (w == W::S)
+            styleNo_ = param;
+        else if (w == W::OutlineLevel)
+            styleOutline_ = param;
         return;
     case Dest::ListLevel:
         if (w == W::LevelNfc)
@@ -916,6 +1161,9 @@ void Parser::controlWord(std::string_view word, bool hasParam, int param) {
     case W::Ls:
         ps.ls = std::max(param, 0);
         break;
+    case W::S:
+        ps.heading = styleHeadings_.value(param, ps.heading);
+        break;
     case W::Ilvl:
         ps.ilvl = std::clamp(param, 0, 8);
         break;
@@ -1043,9 +1291,9 @@ void Parser::run() {
                 break;
             }
             const qsizetype start = pos_;
-            while (pos_ < n && pos_ - start < 32 &&
-                   ((in_[pos_] >= 'a' && in_[pos_] <= 'z') ||
-                    (in_[pos_] >= 'A' && in_[pos_] <= 'Z')))
+            while (
+                pos_ < n && pos_ - start < 32 &&
+                ((in_[pos_] >= 'a' && in_[pos_] <= 'z') || (in_[pos_] >= 'A' && in_[pos_] <= 'Z')))
                 ++pos_;
             const std::string_view word(in_.constData() + start, size_t(pos_ - start));
             bool overlong = false;
@@ -1094,8 +1342,8 @@ bool RtfReader::looksLikeRtf(const QByteArray& bytes) {
     qsizetype i = 0;
     if (bytes.startsWith("\xEF\xBB\xBF"))
         i = 3;
-    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\r' || bytes[i] == '\n' ||
-                                bytes[i] == '\t'))
+    while (i < bytes.size() &&
+           (bytes[i] == ' ' || bytes[i] == '\r' || bytes[i] == '\n' || bytes[i] == '\t'))
         ++i;
     return bytes.mid(i, 5) == "{\\rtf";
 }

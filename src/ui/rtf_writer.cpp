@@ -43,6 +43,8 @@ private:
     int fontIndex(const QString& family);
     int colorIndex(qint32 value);
     CharState stateOf(const QTextCharFormat& f);
+    // Runs share formats; the state of each distinct format is worked out once.
+    const CharState& stateOfFragment(const QTextFragment& frag);
     void writeState(const CharState& s);
     void writeText(const QString& text);
     void writeFrame(const QTextFrame* frame);
@@ -61,6 +63,7 @@ private:
     int symbolFont_ = -1;
     CharState last_;
     bool haveLast_ = false;
+    QHash<int, CharState> fragmentStates_;
     QString defaultFamily_;
     qreal defaultPoints_ = 12;
 };
@@ -87,9 +90,8 @@ CharState Writer::stateOf(const QTextCharFormat& f) {
     CharState s;
     const QStringList families = f.fontFamilies().toStringList();
     s.font = fontIndex(families.isEmpty() || families.first().isEmpty() ? defaultFamily_
-                                                                         : families.first());
-    const qreal pt = f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize()
-                                                               : defaultPoints_;
+                                                                        : families.first());
+    const qreal pt = f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : defaultPoints_;
     s.halfPoints = std::clamp(int(std::lround(pt * 2)), 2, 3276);
     const QBrush fg = f.foreground();
     if (fg.style() != Qt::NoBrush)
@@ -109,6 +111,14 @@ CharState Writer::stateOf(const QTextCharFormat& f) {
     return s;
 }
 
+const CharState& Writer::stateOfFragment(const QTextFragment& frag) {
+    const int index = frag.charFormatIndex();
+    auto it = fragmentStates_.find(index);
+    if (it == fragmentStates_.end())
+        it = fragmentStates_.insert(index, stateOf(frag.charFormat()));
+    return it.value();
+}
+
 void Writer::writeNumber(const char* word, int value) {
     out_.append('\\');
     out_.append(word);
@@ -118,6 +128,10 @@ void Writer::writeNumber(const char* word, int value) {
 void Writer::writeState(const CharState& s) {
     if (haveLast_ && s == last_)
         return;
+    // Some readers (LibreOffice) lose the order of the text when \plain ends a raised or
+    // lowered run; ending it explicitly first keeps them right.
+    if (haveLast_ && last_.script != ScriptNormal)
+        out_.append("\\nosupersub");
     out_.append("\\plain");
     writeNumber("f", s.font);
     writeNumber("fs", s.halfPoints);
@@ -254,7 +268,7 @@ void Writer::writeRuns(const QTextBlock& block) {
                 href = target;
             }
         }
-        writeState(stateOf(f));
+        writeState(stateOfFragment(frag));
         if (f.isImageFormat()) {
             for (int i = 0; i < frag.length(); ++i)
                 writeImage(f.toImageFormat());
@@ -270,29 +284,12 @@ void Writer::writeBlock(const QTextBlock& block, bool inTable, const char* termi
     out_.append("\\pard");
     if (inTable)
         out_.append("\\intbl");
-    const ParaAttributes p = paraAttributesOf(block);
-    static const char* const aligns[] = {"", "\\qr", "\\qc", "\\qj"};
-    out_.append(aligns[std::clamp(p.alignment, 0, 3)]);
     const QTextList* list = block.textList();
-    auto twips = [&](const char* word, int prop) {
-        const int v = blockTwips(f, prop);
-        if (v != 0)
-            writeNumber(word, v);
-    };
-    twips("fi", textprop::FirstLineTwips);
-    twips("li", textprop::LeftTwips);
-    twips("ri", textprop::RightTwips);
-    twips("sb", textprop::BeforeTwips);
-    twips("sa", textprop::AfterTwips);
-    const int sl = blockTwips(f, textprop::LineTwips);
-    if (sl != 0) {
-        writeNumber("sl", sl);
-        writeNumber("slmult", f.intProperty(textprop::LineMultiple) ? 1 : 0);
-    }
-    if (p.headingStyle > 0)
-        writeNumber("outlinelevel", p.headingStyle - 1);
+    const ParaAttributes p = paraAttributesOf(block);
     if (list && p.numbering != NumberingNone) {
-        const CharState s = stateOf(block.charFormat());
+        // The label takes the font of the paragraph's first run.
+        const CharState s = stateOf(block.begin().atEnd() ? block.charFormat()
+                                                          : block.begin().fragment().charFormat());
         if (p.numbering == NumberingBullet) {
             out_.append("{\\*\\pn\\pnlvlblt\\pnf");
             out_.append(QByteArray::number(symbolFont_));
@@ -301,12 +298,11 @@ void Writer::writeBlock(const QTextBlock& block, bool inTable, const char* termi
             out_.append(QByteArray::number(symbolFont_));
             out_.append("\\'B7\\tab}");
         } else {
-            static const char* const kinds[] = {"", "", "\\pndec", "\\pnlcltr", "\\pnucltr",
-                                                "\\pnlcrm", "\\pnucrm"};
+            static const char* const kinds[] = {"",          "",         "\\pndec", "\\pnlcltr",
+                                                "\\pnucltr", "\\pnlcrm", "\\pnucrm"};
             const QTextListFormat lf = list->format();
-            const int start = lf.hasProperty(textprop::ListStart)
-                                  ? lf.intProperty(textprop::ListStart)
-                                  : 1;
+            const int start =
+                lf.hasProperty(textprop::ListStart) ? lf.intProperty(textprop::ListStart) : 1;
             out_.append("{\\*\\pn\\pnlvlbody\\pnf");
             out_.append(QByteArray::number(s.font));
             out_.append("\\pnindent0");
@@ -335,9 +331,27 @@ void Writer::writeBlock(const QTextBlock& block, bool inTable, const char* termi
             out_.append("\\tab}");
         }
     }
+    static const char* const aligns[] = {"", "\\qr", "\\qc", "\\qj"};
+    out_.append(aligns[std::clamp(p.alignment, 0, 3)]);
+    auto twips = [&](const char* word, int prop) {
+        const int v = blockTwips(f, prop);
+        if (v != 0)
+            writeNumber(word, v);
+    };
+    twips("fi", textprop::FirstLineTwips);
+    twips("li", textprop::LeftTwips);
+    twips("ri", textprop::RightTwips);
+    twips("sb", textprop::BeforeTwips);
+    twips("sa", textprop::AfterTwips);
+    const int sl = blockTwips(f, textprop::LineTwips);
+    if (sl != 0) {
+        writeNumber("sl", sl);
+        writeNumber("slmult", f.intProperty(textprop::LineMultiple) ? 1 : 0);
+    }
+    if (p.headingStyle > 0)
+        writeNumber("outlinelevel", p.headingStyle - 1);
     if (f.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
         out_.append("\\page");
-    out_.append(' ');
     haveLast_ = false; // each paragraph states its character format afresh
     if (block.length() <= 1)
         writeState(stateOf(block.charFormat()));
@@ -429,15 +443,18 @@ void Writer::writeFrame(const QTextFrame* frame) {
 void Writer::collectTables() {
     const QFont df = doc_->defaultFont();
     defaultFamily_ = df.family();
-    defaultPoints_ = df.pointSizeF() > 0 ? df.pointSizeF()
+    defaultPoints_ = df.pointSizeF() > 0  ? df.pointSizeF()
                      : df.pixelSize() > 0 ? df.pixelSize() * 72.0 / 96.0
                                           : 12.0;
     fontIndex(defaultFamily_);
     bool bullets = false;
+    // Exactly the formats that will be written: every run, and the format of empty
+    // paragraphs (the only ones whose own character format is written).
     for (QTextBlock b = doc_->begin(); b.isValid(); b = b.next()) {
-        stateOf(b.charFormat());
+        if (b.length() <= 1)
+            stateOf(b.charFormat());
         for (auto it = b.begin(); !it.atEnd(); ++it)
-            stateOf(it.fragment().charFormat());
+            stateOfFragment(it.fragment());
         if (const QTextList* l = b.textList())
             bullets = bullets || numberingOfListFormat(l->format()) == NumberingBullet;
     }

@@ -159,8 +159,8 @@ int numberingStyleOfList(const QTextList* list) {
         return NumberingParenthesis;
     const QTextListFormat f = list->format();
     const QString pre = f.numberPrefix();
-    const QString suf = f.hasProperty(QTextFormat::ListNumberSuffix) ? f.numberSuffix()
-                                                                    : QStringLiteral(".");
+    const QString suf =
+        f.hasProperty(QTextFormat::ListNumberSuffix) ? f.numberSuffix() : QStringLiteral(".");
     if (pre == QLatin1String("(") && suf == QLatin1String(")"))
         return NumberingEnclosed;
     if (suf == QLatin1String(")"))
@@ -251,11 +251,11 @@ QColor colorFromValue(qint32 value) {
 CharAttributes charAttributesOf(const QTextCharFormat& f, const QTextDocument* doc) {
     CharAttributes a;
     const QStringList families = f.fontFamilies().toStringList();
-    a.fontName = families.isEmpty() ? (doc ? doc->defaultFont().family() : QString())
-                                    : families.first();
+    a.fontName =
+        families.isEmpty() ? (doc ? doc->defaultFont().family() : QString()) : families.first();
     a.fontName.truncate(kMaxFontNameLength);
-    const qreal pt = f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize()
-                                                               : defaultPointSize(doc);
+    const qreal pt =
+        f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : defaultPointSize(doc);
     a.size = twipsToPoints(int(std::lround(pt * 20)));
     const QBrush fg = f.foreground();
     a.color = fg.style() == Qt::NoBrush ? kAutoTextColor : colorValue(fg.color());
@@ -309,18 +309,16 @@ void applyCharAttributes(QTextCharFormat& f, const CharAttributes& a, CharFields
     int kind = -1;
     if (fields & CharField::Underline) {
         const int current = underlineKindOf(f);
-        kind = a.underline ? (current == UnderlineNone ? UnderlineSolid : current)
-                           : UnderlineNone;
+        kind = a.underline ? (current == UnderlineNone ? UnderlineSolid : current) : UnderlineNone;
     }
     if (fields & CharField::UnderlineStyle) // a style decides the underline bit as well
         kind = std::clamp(a.underlineStyle, 0, 5);
     if (kind >= 0)
         setUnderlineKind(f, kind);
     if (fields & CharField::Script) {
-        f.setVerticalAlignment(a.script == ScriptSubscript ? QTextCharFormat::AlignSubScript
-                               : a.script == ScriptSuperscript
-                                   ? QTextCharFormat::AlignSuperScript
-                                   : QTextCharFormat::AlignNormal);
+        f.setVerticalAlignment(a.script == ScriptSubscript     ? QTextCharFormat::AlignSubScript
+                               : a.script == ScriptSuperscript ? QTextCharFormat::AlignSuperScript
+                                                               : QTextCharFormat::AlignNormal);
     }
     auto setFlag = [&f](int prop, bool on) {
         if (on)
@@ -523,9 +521,7 @@ void writeParaAttributes(QTextCursor& cursor, const ParaAttributes& a, ParaField
             // A numbered paragraph needs room for its marker; an unnumbered one none.
             want.leftIndent = want.numbering == NumberingNone ? 0 : std::max(cur.leftIndent, 10);
             if (fields & ParaField::LeftIndent)
-                want.leftIndent = want.numbering == NumberingNone
-                                      ? 0
-                                      : std::max(a.leftIndent, 10);
+                want.leftIndent = want.numbering == NumberingNone ? 0 : std::max(a.leftIndent, 10);
             apply |= ParaField::LeftIndent;
         } else if (fields & ParaField::LeftIndent) {
             want.leftIndent = a.leftIndent;
@@ -536,8 +532,6 @@ void writeParaAttributes(QTextCursor& cursor, const ParaAttributes& a, ParaField
             want.numberingStyle = NumberingPeriod;
         ParaAttributes src = a;
         src.leftIndent = want.leftIndent;
-        QTextBlockFormat bf = b.blockFormat();
-        applyBlockAttributes(bf, src, apply);
         QTextCursor c(b);
         if (listChange) {
             QTextList* had = b.textList();
@@ -562,7 +556,11 @@ void writeParaAttributes(QTextCursor& cursor, const ParaAttributes& a, ParaField
                 }
             }
         }
-        layoutBlockFromTwips(bf, b.textList() != nullptr || (listChange && want.numbering));
+        // Taken after the list change: a block format without the list's object index would
+        // take the block out of its list again.
+        QTextBlockFormat bf = b.blockFormat();
+        applyBlockAttributes(bf, src, apply);
+        layoutBlockFromTwips(bf, b.textList() != nullptr);
         c.setBlockFormat(bf);
         if (b == last)
             break;

@@ -32,19 +32,36 @@ inline constexpr qint32 kAutoTextColor = qint32(0x80000008u);
 inline constexpr qint32 kAutoBackColor = qint32(0x80000005u);
 inline constexpr int kMaxFontNameLength = 31;
 
-enum UnderlineStyle { UnderlineNone = 0, UnderlineSolid, UnderlineWord, UnderlineDouble,
-                      UnderlineDotted, UnderlineDash };
+enum UnderlineStyle {
+    UnderlineNone = 0,
+    UnderlineSolid,
+    UnderlineWord,
+    UnderlineDouble,
+    UnderlineDotted,
+    UnderlineDash
+};
 enum Script { ScriptNormal = 0, ScriptSubscript, ScriptSuperscript };
 enum Alignment { AlignLeft = 0, AlignRight, AlignCenter, AlignJustify };
-enum Numbering { NumberingNone = 0, NumberingBullet, NumberingArabic, NumberingLowerLetter,
-                 NumberingUpperLetter, NumberingLowerRoman, NumberingUpperRoman };
-enum NumberingStyle { NumberingParenthesis = 0, NumberingPeriod, NumberingEnclosed,
-                      NumberingSimple };
+enum Numbering {
+    NumberingNone = 0,
+    NumberingBullet,
+    NumberingArabic,
+    NumberingLowerLetter,
+    NumberingUpperLetter,
+    NumberingLowerRoman,
+    NumberingUpperRoman
+};
+enum NumberingStyle {
+    NumberingParenthesis = 0,
+    NumberingPeriod,
+    NumberingEnclosed,
+    NumberingSimple
+};
 enum LineSpacingRule { LineSpacingSingle = 0, LineSpacingAtLeast = 3 };
 
 struct CharAttributes {
-    QString fontName;   // at most 31 characters
-    int size = 12;      // whole points
+    QString fontName; // at most 31 characters
+    int size = 12;    // whole points
     qint32 color = kAutoTextColor;
     qint32 backColor = kAutoBackColor;
     bool bold = false;
@@ -119,10 +136,10 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(ParaFields)
 namespace textprop {
 inline constexpr int Base = QTextFormat::UserProperty + 0x5100;
 // characters
-inline constexpr int Hidden = Base + 1;         // bool
-inline constexpr int Disabled = Base + 2;       // bool
-inline constexpr int Protected = Base + 3;      // bool
-inline constexpr int UnderlineKind = Base + 4;  // int, UnderlineStyle
+inline constexpr int Hidden = Base + 1;        // bool
+inline constexpr int Disabled = Base + 2;      // bool
+inline constexpr int Protected = Base + 3;     // bool
+inline constexpr int UnderlineKind = Base + 4; // int, UnderlineStyle
 // paragraphs, in twentieths of a point (RTF's own numbers)
 inline constexpr int FirstLineTwips = Base + 10; // \fi
 inline constexpr int LeftTwips = Base + 11;      // \li
@@ -132,12 +149,12 @@ inline constexpr int AfterTwips = Base + 14;     // \sa
 inline constexpr int LineTwips = Base + 15;      // \sl (signed, RTF meaning)
 inline constexpr int LineMultiple = Base + 16;   // \slmult
 // lists
-inline constexpr int ListStart = Base + 20;      // first number of a numbered list
+inline constexpr int ListStart = Base + 20; // first number of a numbered list
 // pictures and objects
-inline constexpr int RawRtf = Base + 30;         // QByteArray: the original group, written back
-inline constexpr int PictureKind = Base + 31;    // QString: "png", "jpeg", "dib", "wmf", ...
+inline constexpr int RawRtf = Base + 30;      // QByteArray: the original group, written back
+inline constexpr int PictureKind = Base + 31; // QString: "png", "jpeg", "dib", "wmf", ...
 // tables
-inline constexpr int CellEdges = Base + 40;      // QVariantList of int: right cell edges, twips
+inline constexpr int CellEdges = Base + 40; // QVariantList of int: right cell edges, twips
 } // namespace textprop
 
 // Conversions between whole points and the document's own units.

@@ -55,10 +55,12 @@ private slots:
     void memberNamesCannotEscape();
     void failingSaveKeepsOldFile_data();
     void failingSaveKeepsOldFile();
+    void savingThroughALinkReplacesItsTarget();
     void newAlwaysAsks_data();
     void newAlwaysAsks();
     void closing_data();
     void closing();
+    void closeIsRefusedWhileSaving();
     void recentFilesFollowOpens();
     void recentMenuEntries();
     void recentFilesPersist();
@@ -183,7 +185,6 @@ void TestDocument::oldTemporaryArchive() {
     QVERIFY(!QFileInfo::exists(out.filePath("t.~qlt")));
 
     // The tree of the document is the new one in both cases.
-    NodeTree back;
     Fixture g;
     QVERIFY(g.doc.OpenDocument(path));
     QCOMPARE(test::describeTree(g.tree), QString("Root #0"));
@@ -283,6 +284,24 @@ void TestDocument::failingSaveKeepsOldFile() {
     QVERIFY(f.doc.queryClose());
 }
 
+void TestDocument::savingThroughALinkReplacesItsTarget() {
+    QTemporaryDir out;
+    QVERIFY(QDir().mkpath(out.filePath("real")));
+    const QString real = out.filePath("real/doc.qlt");
+    const QString link = out.filePath("doc.qlt");
+    QVERIFY(test::writeQlt(real, "Root #0", {}));
+    QVERIFY(QFile::link(real, link));
+    Fixture f;
+    QVERIFY(f.doc.OpenDocument(link));
+    f.tree.AddChildNode(f.tree.firstNode(), "Added");
+    QVERIFY(f.doc.FileSave());
+    QVERIFY(QFileInfo(link).isSymLink());
+    Fixture g;
+    QVERIFY(g.doc.OpenDocument(real));
+    QCOMPARE(test::describeTree(g.tree), QString("Root #0\n  Added #1"));
+    QCOMPARE(f.doc.documentPath(), link);
+}
+
 void TestDocument::newAlwaysAsks_data() {
     QTest::addColumn<bool>("modified");
     QTest::addColumn<bool>("answerOk");
@@ -346,6 +365,39 @@ void TestDocument::closing() {
     const QString base = f.doc.baseDirectory();
     f.doc.closeDocument();
     QVERIFY(!QFileInfo::exists(base));
+}
+
+namespace {
+// Asks the controller, from inside the busy state of a save, whether the window may close.
+class ProbingBusy : public BusyIndicator {
+public:
+    DocumentController* doc = nullptr;
+    QList<bool> closable;
+    void setBusy(bool busy) override {
+        if (busy && doc && doc->isSaving())
+            closable << doc->queryClose();
+    }
+    void setProgress(int, int) override {}
+    void processEvents() override {
+        if (doc && doc->isSaving())
+            closable << doc->queryClose();
+    }
+};
+} // namespace
+
+void TestDocument::closeIsRefusedWhileSaving() {
+    QTemporaryDir out;
+    NodeTree tree;
+    test::FakeEditor editor;
+    test::ScriptedPrompts prompts;
+    ProbingBusy busy;
+    DocumentController doc(tree, editor, prompts, busy);
+    busy.doc = &doc;
+    QVERIFY(doc.SaveDocument(out.filePath("s.qlt")));
+    QVERIFY(!busy.closable.isEmpty());
+    QVERIFY(!busy.closable.contains(true));
+    QVERIFY(!doc.isSaving());
+    QVERIFY(doc.queryClose());
 }
 
 void TestDocument::recentFilesFollowOpens() {

@@ -21,6 +21,9 @@ private slots:
     void visibleWalksFollowExpansion();
     void moveKeepsIdsAndRefusesOwnSubtree();
     void sortIsStableAndOnlyDirectChildren();
+    void sortByCaptionUsesLocaleCollation();
+    void findNodeContaining_data();
+    void findNodeContaining();
     void deepChainIsDestroyedWithoutRecursion();
 };
 
@@ -189,6 +192,38 @@ void TestNodeTree::sortIsStableAndOnlyDirectChildren() {
     QCOMPARE(test::describeTree(t), QString("P #0\n  a #2\n  a #4\n  b #1\n    z #5\n    y #6\n"
                                             "  b #3"));
     QCOMPARE(t.findNodeById(3)->row(), 3);
+}
+
+void TestNodeTree::sortByCaptionUsesLocaleCollation() {
+    NodeTree t;
+    test::buildTree(t, "P #0\n  b #1\n  B #2\n  a #3\n  _z #4");
+    t.sortChildrenByCaption(t.firstNode());
+    QStringList order;
+    for (Node* c = t.firstNode()->firstChild(); c; c = c->nextSibling())
+        order << c->caption();
+    // Not by character codes, which would give B, _z, a, b.
+    QCOMPARE(order, (QStringList{"_z", "a", "b", "B"}));
+}
+
+void TestNodeTree::findNodeContaining_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("matchCase");
+    QTest::addColumn<int>("expectedId");
+    QTest::newRow("lower-case finds Chapters") << "chap" << false << 2;
+    QTest::newRow("match case as typed") << "chap" << true << -1;
+    QTest::newRow("accented capital compared as typed") << QString::fromUtf8("été") << false << -1;
+    QTest::newRow("accented exact") << QString::fromUtf8("Été") << false << 3;
+    QTest::newRow("first in tree order") << "o" << false << 0;
+}
+
+void TestNodeTree::findNodeContaining() {
+    QFETCH(QString, text);
+    QFETCH(bool, matchCase);
+    QFETCH(int, expectedId);
+    NodeTree t;
+    test::buildTree(t, "Root #0\n  Plan #1\n    Chapters #2\n" + QString::fromUtf8("Été") + " #3");
+    Node* n = t.findNodeContaining(text, matchCase);
+    QCOMPARE(n ? n->id() : -1, expectedId);
 }
 
 void TestNodeTree::deepChainIsDestroyedWithoutRecursion() {

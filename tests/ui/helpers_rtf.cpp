@@ -102,28 +102,27 @@ QString describe(const QTextDocument* doc) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment f = it.fragment();
             const CharAttributes a = charAttributesOf(f.charFormat(), doc);
-            out += QStringLiteral("{%1 %2 %3 %4 %5%6%7%8 u%9 s%10 %11%12%13 %14}")
-                       .arg(a.fontName)
-                       .arg(a.size)
-                       .arg(a.color, 0, 16)
-                       .arg(a.backColor, 0, 16)
-                       .arg(a.bold ? "B" : "")
-                       .arg(a.italic ? "I" : "")
-                       .arg(a.strikeOut ? "S" : "")
-                       .arg(a.link ? "L:" + f.charFormat().anchorHref() : QString())
-                       .arg(a.underlineStyle)
-                       .arg(a.script)
-                       .arg(a.hidden ? "H" : "")
-                       .arg(a.disabled ? "D" : "")
-                       .arg(a.isProtected ? "P" : "")
-                       .arg(f.charFormat().isImageFormat()
-                                ? QStringLiteral("<img %1x%2 %3>")
-                                      .arg(f.charFormat().toImageFormat().width())
-                                      .arg(f.charFormat().toImageFormat().height())
-                                      .arg(f.charFormat()
-                                               .property(textprop::PictureKind)
-                                               .toString())
-                                : f.text());
+            out +=
+                QStringLiteral("{%1 %2 %3 %4 %5%6%7%8 u%9 s%10 %11%12%13 %14}")
+                    .arg(a.fontName)
+                    .arg(a.size)
+                    .arg(a.color, 0, 16)
+                    .arg(a.backColor, 0, 16)
+                    .arg(a.bold ? "B" : "")
+                    .arg(a.italic ? "I" : "")
+                    .arg(a.strikeOut ? "S" : "")
+                    .arg(a.link ? "L:" + f.charFormat().anchorHref() : QString())
+                    .arg(a.underlineStyle)
+                    .arg(a.script)
+                    .arg(a.hidden ? "H" : "")
+                    .arg(a.disabled ? "D" : "")
+                    .arg(a.isProtected ? "P" : "")
+                    .arg(f.charFormat().isImageFormat()
+                             ? QStringLiteral("<img %1x%2 %3>")
+                                   .arg(f.charFormat().toImageFormat().width())
+                                   .arg(f.charFormat().toImageFormat().height())
+                                   .arg(f.charFormat().property(textprop::PictureKind).toString())
+                             : f.text());
         }
         out += QLatin1Char('\n');
     }

@@ -116,6 +116,11 @@ void TestRtfReader::attributes_data() {
     row("exactly reads at least", "\\sl-300\\slmult0 X", "spacing", 15);
     row("multiple reads single", "\\sl276\\slmult1 X", "rule", 0);
     row("heading", "\\outlinelevel1 X", "heading", 2);
+    row("heading by style name", "{\\stylesheet{\\s0 Normal;}{\\s1 heading 1;}}\\s1 X", "heading", 1);
+    row("heading by style outline", "{\\stylesheet{\\s2\\outlinelevel2 Custom;}}\\s2 X", "heading",
+        3);
+    row("style sheet formatting not applied", "{\\stylesheet{\\s3\\qc\\b Centred;}}\\s3 X",
+        "align", 0);
     row("bullet pn", "{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}\\fi-200\\li200 X",
         "numbering", 1);
     row("decimal pn", "{\\*\\pn\\pnlvlbody\\pndec\\pnstart1{\\pntxta.}}X", "numbering", 2);
@@ -160,8 +165,7 @@ void TestRtfReader::text_data() {
         QStringLiteral("\u2014\u2013\u2018\u2019\u201C\u201D\u2022\u00A0"));
     row("hex under 1252", page("\\'e4\\'80\\'93"), QStringLiteral("\u00E4\u20AC\u201C"));
     row("hex under 1251 font", page("\\f2\\'c0\\'e1"), QStringLiteral("\u0410\u0431"));
-    row("ansicpg 1250",
-        "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0 A;}}\\pard \\'8a\\'b9}",
+    row("ansicpg 1250", "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0 A;}}\\pard \\'8a\\'b9}",
         QStringLiteral("\u0160\u0105"));
     row("unicode with uc1", page("\\u8364?x"), QStringLiteral("\u20ACx"));
     row("unicode uc2", page("\\uc2\\u8364\\'80\\'80x"), QStringLiteral("\u20ACx"));
@@ -169,8 +173,7 @@ void TestRtfReader::text_data() {
     row("negative unicode", page("\\u-3913?"), QStringLiteral("\uF0B7"));
     row("surrogate pair", page("\\u-10179?\\u-8704?"), QStringLiteral("\U0001F600"));
     row("info skipped", page("{\\info{\\title T}{\\author A}}x"), QStringLiteral("x"));
-    row("unknown starred skipped", page("{\\*\\unknownthing junk {nested}}x"),
-        QStringLiteral("x"));
+    row("unknown starred skipped", page("{\\*\\unknownthing junk {nested}}x"), QStringLiteral("x"));
     row("unknown word ignored", page("\\frobnicate7 x"), QStringLiteral("x"));
     row("stylesheet skipped", page("{\\stylesheet{\\s0 Normal;}}x"), QStringLiteral("x"));
     row("hidden text kept", page("a{\\v hid}b"), QStringLiteral("ahidb"));
@@ -216,16 +219,17 @@ void TestRtfReader::malformedInputNeverFails_data() {
     QTest::newRow("negative bin") << QByteArray("{\\rtf1 a\\bin-5 b}") << QStringLiteral("ab");
     QTest::newRow("huge numbers") << QByteArray("{\\rtf1\\fs99999999999\\cf99999\\f-5 a}")
                                   << QStringLiteral("a");
-    QTest::newRow("overlong word") << (QByteArray("{\\rtf1 \\") + QByteArray(5000, 'b') + " a}")
-                                   << QStringLiteral("a");
-    QTest::newRow("truncated pict") << QByteArray("{\\rtf1 a{\\pict\\pngblip 89504e")
-                                    << QStringLiteral("a");
-    QTest::newRow("truncated table") << QByteArray("{\\rtf1\\trowd\\cellx100\\intbl a\\cell b")
-                                     << QStringLiteral("a");
-    QTest::newRow("row without cells") << QByteArray("{\\rtf1 a\\row\\row\\cell}")
-                                       << QStringLiteral("a");
+    QTest::newRow("overlong word")
+        << (QByteArray("{\\rtf1 \\") + QByteArray(5000, 'b') + " a}") << QStringLiteral("a");
+    QTest::newRow("truncated pict")
+        << QByteArray("{\\rtf1 a{\\pict\\pngblip 89504e") << QStringLiteral("a");
+    QTest::newRow("truncated table")
+        << QByteArray("{\\rtf1\\trowd\\cellx100\\intbl a\\cell b") << QStringLiteral("a");
+    QTest::newRow("row without cells")
+        << QByteArray("{\\rtf1 a\\row\\row\\cell}") << QStringLiteral("a");
     QTest::newRow("backslash at end") << QByteArray("{\\rtf1 a\\") << QStringLiteral("a");
-    QTest::newRow("unbalanced field") << QByteArray("{\\rtf1{\\field{\\fldrslt a}") << QStringLiteral("a");
+    QTest::newRow("unbalanced field")
+        << QByteArray("{\\rtf1{\\field{\\fldrslt a}") << QStringLiteral("a");
 }
 
 void TestRtfReader::malformedInputNeverFails() {
