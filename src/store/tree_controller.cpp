@@ -7,63 +7,15 @@
 #include "store/prompts.h"
 #include "store/tree_pane.h"
 
-#include <QCollator>
 #include <QFile>
-#include <QLocale>
 
 namespace quillet {
-
-namespace {
-
-// Only A to Z change: captions compare as the tree's own name search does.
-QString foldAscii(const QString& text) {
-    QString out = text;
-    for (QChar& c : out) {
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + 32);
-    }
-    return out;
-}
-
-QCollator& captionCollator() {
-    static QCollator collator = [] {
-        QLocale locale;
-        // The "C" locale has no word order of its own; English is the reference then.
-        if (locale.language() == QLocale::C)
-            locale = QLocale(QLocale::English, QLocale::UnitedStates);
-        QCollator c(locale);
-        c.setCaseSensitivity(Qt::CaseSensitive);
-        c.setNumericMode(false);
-        c.setIgnorePunctuation(false);
-        return c;
-    }();
-    return collator;
-}
-
-} // namespace
-
-Node* findNodeByCaptionPart(const NodeTree& tree, const QString& text, bool matchCase) {
-    const QString wanted = matchCase ? text : foldAscii(text);
-    for (Node* n = tree.firstNode(); n; n = NodeTree::nextInTreeOrder(n)) {
-        const QString caption = matchCase ? n->caption() : foldAscii(n->caption());
-        if (caption.contains(wanted, Qt::CaseSensitive))
-            return n;
-    }
-    return nullptr;
-}
 
 TreeController::TreeController(DocumentController& document, NodeTree& tree, Editor& editor,
                                TreePane& pane, BrowserHost& host, PageSwitcher& pages,
                                Prompts& prompts, BusyIndicator& busy)
     : document_(document), tree_(tree), editor_(editor), pane_(pane), host_(host), pages_(pages),
       prompts_(prompts), busy_(busy) {}
-
-bool TreeController::captionLess(const QString& a, const QString& b) {
-    const int c = captionCollator().compare(a, b);
-    if (c != 0)
-        return c < 0;
-    return false;
-}
 
 void TreeController::afterChange() {
     document_.setModified(true);
@@ -124,8 +76,7 @@ void TreeController::TreeSortNode() {
     Node* node = pane_.selectedNode();
     if (!node)
         return;
-    tree_.sortChildren(
-        node, [](const Node* a, const Node* b) { return captionLess(a->caption(), b->caption()); });
+    tree_.sortChildrenByCaption(node);
     document_.setModified(true);
 }
 
@@ -209,7 +160,7 @@ void TreeController::stepSelection(TreeStep step) {
 }
 
 bool TreeController::findNode(const QString& text, bool matchCase) {
-    Node* found = findNodeByCaptionPart(tree_, text, matchCase);
+    Node* found = tree_.findNodeContaining(text, matchCase);
     if (!found)
         return false;
     for (Node* p = found->parent(); p; p = p->parent())

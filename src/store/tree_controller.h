@@ -26,10 +26,6 @@ enum class TreeStep {
     NextVisible,
 };
 
-// The first node in tree order whose caption contains `text`: as typed with `matchCase`,
-// otherwise with the letters A to Z folded to lower case on both sides.
-Node* findNodeByCaptionPart(const NodeTree& tree, const QString& text, bool matchCase);
-
 // The commands of the Tree menu and the tree's gestures, over the document's NodeTree.
 // Nothing here builds a dialog: captions are asked through Prompts, the icon through a
 // chooser function the window passes in.
@@ -59,10 +55,6 @@ public:
     // Asks `chooseIcon` (given the node's image index, returning the chosen one or nullopt
     // when cancelled) and gives the selected node that icon.
     void TreeChangeIcon(const std::function<std::optional<int>(int current)>& chooseIcon);
-
-    // Sorting compares captions this way: locale-aware and case-sensitive, a lower-case
-    // letter before the same letter in upper case.
-    static bool captionLess(const QString& a, const QString& b);
 
 private:
     void afterChange();
