@@ -133,8 +133,7 @@ void TreeBrowserView::setExpandedRecursively(Node* node, bool expanded) {
 Node* TreeBrowserView::topVisibleNode() const {
     if (Node* n = nodeAt(QPoint(viewport()->width() / 2, 1)))
         return n;
-    return model_ && model_->rowCount() > 0 ? model_->nodeFromIndex(model_->index(0, 0))
-                                            : nullptr;
+    return model_ && model_->rowCount() > 0 ? model_->nodeFromIndex(model_->index(0, 0)) : nullptr;
 }
 
 void TreeBrowserView::setTreeEnabled(bool enabled) {
@@ -222,8 +221,8 @@ void TreeBrowserView::dragMoveEvent(QDragMoveEvent* e) {
     }
     // Every position is accepted; the drop itself decides whether anything moves.
     e->acceptProposedAction();
-    const int step = dragScrollStep(e->position().toPoint().y(), viewport()->height(),
-                                    kScrollMargin);
+    const int step =
+        dragScrollStep(e->position().toPoint().y(), viewport()->height(), kScrollMargin);
     if (step < 0)
         verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
     else if (step > 0)
@@ -333,10 +332,9 @@ void bindTreeBrowser(TreeBrowserView& view, TreeController& commands, PageSwitch
                      [&commands] { commands.TreeMoveDown(); });
     QObject::connect(&view, &TreeBrowserView::deleteRequested, &view,
                      [&commands] { commands.TreeDeleteNode(); });
-    QObject::connect(&view, &TreeBrowserView::nodeDropped, &view,
-                     [&commands](DropZone zone, Node* target) {
-                         commands.dropSelectedNode(zone, target);
-                     });
+    QObject::connect(
+        &view, &TreeBrowserView::nodeDropped, &view,
+        [&commands](DropZone zone, Node* target) { commands.dropSelectedNode(zone, target); });
 }
 
 } // namespace quillet
