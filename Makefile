@@ -2,7 +2,7 @@
 # `make test` builds with AddressSanitizer + UBSan and runs the test suite.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test test-build clean format
+.PHONY: all deps build run test test-build fuzz clean format
 
 all: build
 
@@ -23,9 +23,18 @@ test-build: deps
 test: test-build
 	cd build-test && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  ctest --output-on-failure -j $(JOBS) --timeout 600
+	$(MAKE) fuzz
+
+# Every parser of outside input has a libFuzzer target; each runs briefly as part of the tests.
+fuzz: deps
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DQUILLET_BUILD_FUZZ=ON -DQUILLET_BUILD_TESTS=OFF -DQUILLET_BUILD_BENCH=OFF
+	cmake --build build-fuzz --target fuzz_all -j $(JOBS)
+	cd build-fuzz && ctest --output-on-failure -j $(JOBS) --timeout 300
 
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null | xargs clang-format -i
 
 clean:
-	rm -rf build build-test
+	rm -rf build build-test build-fuzz

@@ -55,6 +55,7 @@ public:
     bool hasSelection() const override { return false; }
     QString selectedText() const override { return {}; }
     void replaceSelection(const QString&) override {}
+    QString pageText() const override { return {}; }
 };
 
 // Peak resident memory since the last reset, in megabytes.

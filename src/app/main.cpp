@@ -5,7 +5,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillet"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quillet"));
     QApplication::setOrganizationName(QStringLiteral("Brightfen"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLET_VERSION));
 

@@ -4,6 +4,12 @@
 #include "app/command_table.h"
 #include "app/qt_prompts.h"
 #include "app/status_bar_widget.h"
+#include "app/wire_texttools.h"
+#include "app/word_selection.h"
+#include "store/document_controller.h"
+#include "store/node_tree.h"
+#include "ui/node_tree_model.h"
+#include "ui/rich_editor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,7 +27,6 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QSplitter>
-#include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QStatusTipEvent>
 #include <QTextEdit>
@@ -89,19 +94,30 @@ TfrmQuillet::TfrmQuillet(const WindowOptions& options, QWidget* parent)
         m_prompts = m_ownPrompts.get();
     }
 
+    m_nodeTree = std::make_unique<NodeTree>();
     createActions();
     createCentralArea();
     createToolBars();
     createMenus();
     createStatusBar();
+    createDocument(options.documentPath);
     installEditHandlers();
+    installFileHandlers();
+    installTextTools(*this);
 
     // Design size of the client area.
     resize(802, 566);
     qApp->installEventFilter(this);
 }
 
-TfrmQuillet::~TfrmQuillet() = default;
+TfrmQuillet::~TfrmQuillet() {
+    // The document and the model refer to the node tree, which is a plain member: let them
+    // go while the tree still exists.
+    m_document.reset();
+    m_tree->setModel(nullptr);
+    delete m_treeModel;
+    m_treeModel = nullptr;
+}
 
 void TfrmQuillet::createActions() {
     for (const CommandInfo& c : commandTable()) {
@@ -236,10 +252,7 @@ void TfrmQuillet::createCentralArea() {
     m_tree->setMinimumWidth(kTreeWidth);
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
     m_tree->setIconSize(QSize(16, 16));
-    m_treeModel = new QStandardItemModel(this);
-    auto* root = new QStandardItem(QStringLiteral("Root"));
-    root->setEditable(false);
-    m_treeModel->appendRow(root);
+    m_treeModel = new NodeTreeModel(*m_nodeTree, this);
     m_tree->setModel(m_treeModel);
 
     auto* editorArea = new QWidget(m_splitter);
@@ -250,7 +263,7 @@ void TfrmQuillet::createCentralArea() {
     m_ruler->setObjectName(QStringLiteral("ruler"));
     m_ruler->setFixedHeight(kRulerHeight);
     m_ruler->setAutoFillBackground(true);
-    m_editor = new QTextEdit(editorArea);
+    m_editor = new RichEditor(editorArea);
     m_editor->setObjectName(QStringLiteral("editor"));
     QFont editorFont(QStringLiteral("Times New Roman"));
     editorFont.setPixelSize(16);
@@ -295,7 +308,7 @@ void TfrmQuillet::createStatusBar() {
 }
 
 void TfrmQuillet::installEditHandlers() {
-    QTextEdit* ed = m_editor;
+    RichEditor* ed = m_editor;
     setCommandHandler(QStringLiteral("EditCut1"), [ed] { ed->cut(); });
     setCommandHandler(QStringLiteral("EditCopy1"), [ed] {
         ed->setFocus();
@@ -314,8 +327,10 @@ void TfrmQuillet::installEditHandlers() {
         ed->setLineWrapMode(ed->lineWrapMode() == QTextEdit::NoWrap ? QTextEdit::WidgetWidth
                                                                    : QTextEdit::NoWrap);
     });
+    auto* words = new WordSelection(ed);
+    m_wordSelection = words;
     setCommandHandler(QStringLiteral("ToolsWordSelection"),
-                      [this] { m_wordSelection = !m_wordSelection; });
+                      [words] { words->setEnabled(!words->isEnabled()); });
     setCommandHandler(QStringLiteral("OptionsViewRuler"),
                       [this] { m_ruler->setVisible(m_ruler->isHidden()); });
     setCommandHandler(QStringLiteral("FileExit"), [this] { close(); });
@@ -324,10 +339,7 @@ void TfrmQuillet::installEditHandlers() {
     connect(ed, &QTextEdit::selectionChanged, this, &TfrmQuillet::UpdateCommandStates);
     connect(ed, &QTextEdit::undoAvailable, this, &TfrmQuillet::UpdateCommandStates);
     connect(ed, &QTextEdit::redoAvailable, this, &TfrmQuillet::UpdateCommandStates);
-    connect(ed->document(), &QTextDocument::modificationChanged, this, [this](bool changed) {
-        if (changed)
-            setModified(true);
-    });
+    connect(ed, &QTextEdit::textChanged, this, &TfrmQuillet::editorChange);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
             &TfrmQuillet::UpdateCommandStates);
 }
@@ -365,14 +377,14 @@ void TfrmQuillet::showAbout() {
 CommandStateSnapshot TfrmQuillet::commandStateSnapshot() const {
     CommandStateSnapshot s;
     s.hasPath = hasDocumentPath();
-    s.modified = m_modified;
+    s.modified = isModified();
     s.nodeSelected = m_tree->selectionModel() && m_tree->selectionModel()->hasSelection();
     s.selectionNotEmpty = m_editor->textCursor().hasSelection();
     s.canPaste = m_editor->canPaste();
     s.canUndo = m_editor->document()->isUndoAvailable();
     s.canRedo = m_editor->document()->isRedoAvailable();
     s.wordWrap = m_editor->lineWrapMode() != QTextEdit::NoWrap;
-    s.wordSelection = m_wordSelection;
+    s.wordSelection = m_wordSelection->isEnabled();
     s.rulerVisible = !m_ruler->isHidden();
     return s;
 }
@@ -394,9 +406,23 @@ void TfrmQuillet::applyCommandStates(const CommandStates& states) {
     m_statusBar->update();
 }
 
+bool TfrmQuillet::isModified() const { return m_document->isModified(); }
+
+bool TfrmQuillet::hasDocumentPath() const { return !m_document->documentPath().isEmpty(); }
+
 void TfrmQuillet::setModified(bool modified) {
-    m_modified = modified;
+    m_document->setModified(modified);
     m_statusBar->modifiedPanel()->setEnabled(modified);
+}
+
+void TfrmQuillet::editorChange() {
+    m_statusBar->upPanel()->update();
+    m_statusBar->downPanel()->update();
+    m_statusBar->modifiedPanel()->update();
+    m_statusBar->sparePanel()->update();
+    if (!m_document->isModified() && m_editor->isPageModified())
+        m_document->setModified(true);
+    m_statusBar->modifiedPanel()->setEnabled(m_document->isModified());
 }
 
 void TfrmQuillet::focusEditor() {
@@ -471,6 +497,13 @@ void TfrmQuillet::restoreSettings() {
     }
     for (QToolBar* tb : std::as_const(m_toolBarOrder))
         tb->setVisible(m_settings.isToolbarVisible(tb->objectName()));
+
+    RecentFiles& recent = m_document->recentFiles();
+    recent.setCapacity(m_settings.mruCapacity);
+    recent.clear();
+    for (auto it = m_settings.recentFiles.crbegin(); it != m_settings.recentFiles.crend(); ++it)
+        recent.add(*it);
+    refreshRecentMenu();
 }
 
 void TfrmQuillet::storeSettings() {
@@ -481,6 +514,7 @@ void TfrmQuillet::storeSettings() {
     p.pixelsPerInch = screen() ? qRound(screen()->logicalDotsPerInchY()) : 96;
     for (QToolBar* tb : std::as_const(m_toolBarOrder))
         m_settings.toolbarVisible[tb->objectName()] = !tb->isHidden();
+    m_settings.recentFiles = m_document->recentFiles().paths();
     saveGeneralSettings(*m_store, m_settings);
 }
 
@@ -492,7 +526,14 @@ void TfrmQuillet::showEvent(QShowEvent* e) {
 }
 
 void TfrmQuillet::closeEvent(QCloseEvent* e) {
+    // While a save runs, or when the person wants to save first and that save fails, the
+    // window stays open so nothing is lost.
+    if (!m_document->queryClose()) {
+        e->ignore();
+        return;
+    }
     storeSettings();
+    m_document->closeDocument();
     e->accept();
 }
 

@@ -19,11 +19,16 @@ class QSplitter;
 class QTextEdit;
 class QToolBar;
 class QTreeView;
-class QStandardItemModel;
 
 namespace quillet {
 
+class DocumentController;
+class Node;
+class NodeTree;
+class NodeTreeModel;
 class QuilletStatusBar;
+class RichEditor;
+class WordSelection;
 
 // What a test (or main) hands the window at creation.
 struct WindowOptions {
@@ -60,16 +65,29 @@ public:
     void processEvents() override;
     bool isBusy() const { return m_busy; }
 
-    bool isModified() const { return m_modified; }
+    // The document's modified flag (kept by the document) and its indicator.
+    bool isModified() const;
     void setModified(bool modified);
-    bool hasDocumentPath() const { return !m_documentPath.isEmpty(); }
+    bool hasDocumentPath() const;
+
+    // Editor-change handling: marks the document modified when the editor reports an edit
+    // and keeps the modified indicator in step; never clears the flag.
+    void editorChange();
+
+    DocumentController& document() const { return *m_document; }
+    NodeTree& nodeTree() const { return *m_nodeTree; }
+    NodeTreeModel* treeModel() const { return m_treeModel; }
+    // The tree's selected node, or nullptr.
+    Node* selectedNode() const;
+    // Selects a node in the tree pane (nullptr clears the selection).
+    void selectNode(Node* node);
 
     // Gives the focus back to the editor and refreshes the command states.
     void focusEditor();
 
     Prompts& prompts() const { return *m_prompts; }
     QuilletStatusBar* quilletStatusBar() const { return m_statusBar; }
-    QTextEdit* editor() const { return m_editor; }
+    RichEditor* editor() const { return m_editor; }
     QTreeView* treeView() const { return m_tree; }
     QWidget* ruler() const { return m_ruler; }
     QToolBar* toolBar(const QString& name) const { return m_toolBars.value(name); }
@@ -102,6 +120,9 @@ private:
     void notAvailable(const QString& id);
     void showAbout();
     void applyEditorInsets();
+    void createDocument(const QString& documentPath);
+    void installFileHandlers();
+    void refreshRecentMenu();
 
     QHash<QString, QAction*> m_actions;
     QHash<QString, std::function<void()>> m_handlers;
@@ -114,11 +135,13 @@ private:
     GeneralSettings m_settings;
     bool m_settingsRestored = false;
 
+    std::unique_ptr<NodeTree> m_nodeTree;
+    std::unique_ptr<DocumentController> m_document;
     QTreeView* m_tree = nullptr;
-    QStandardItemModel* m_treeModel = nullptr;
+    NodeTreeModel* m_treeModel = nullptr;
     QSplitter* m_splitter = nullptr;
     QWidget* m_ruler = nullptr;
-    QTextEdit* m_editor = nullptr;
+    RichEditor* m_editor = nullptr;
     QuilletStatusBar* m_statusBar = nullptr;
     QComboBox* m_cboStyles = nullptr;
     QFontComboBox* m_cboFonts = nullptr;
@@ -127,10 +150,8 @@ private:
     QMenu* m_toolbarMenu = nullptr;
     QMenu* m_editorMenu = nullptr;
 
-    QString m_documentPath;
-    bool m_modified = false;
     bool m_busy = false;
-    bool m_wordSelection = false;
+    WordSelection* m_wordSelection = nullptr;
 };
 
 // Theme picture with our own shipped fallback.

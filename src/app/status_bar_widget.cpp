@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QProgressBar>
 
 namespace quillet {
@@ -63,7 +64,7 @@ QuilletStatusBar::QuilletStatusBar(QWidget* parent) : QStatusBar(parent) {
     m_gauge->setRange(0, 1);
     m_gauge->setValue(0);
     m_gauge->setEnabled(false);
-    m_hint = new QLabel(this);
+    m_hint = new ElidedLabel(this);
     m_hint->setObjectName(QStringLiteral("pnlHint"));
     m_hint->setMinimumWidth(60);
     m_hint->setMaximumWidth(300);
@@ -85,9 +86,22 @@ void QuilletStatusBar::setStatusLine(const QString& text) {
 
 QString QuilletStatusBar::statusLine() const { return m_status->text(); }
 
-void QuilletStatusBar::setHintLine(const QString& text) {
-    m_hintText = text;
-    refreshHint();
+void QuilletStatusBar::setHintLine(const QString& text) { m_hint->setFullText(text); }
+
+QString QuilletStatusBar::hintLine() const { return m_hint->fullText(); }
+
+void ElidedLabel::setFullText(const QString& text) {
+    m_text = text;
+    update();
+}
+
+void ElidedLabel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = contentsRect().adjusted(2, 0, -2, 0);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                             QPalette::WindowText));
+    p.drawText(r, Qt::AlignVCenter | Qt::AlignLeft,
+               fontMetrics().elidedText(m_text, Qt::ElideRight, r.width()));
 }
 
 void QuilletStatusBar::setGaugeEnabled(bool on) {
@@ -103,17 +117,6 @@ void QuilletStatusBar::setGaugeEnabled(bool on) {
 void QuilletStatusBar::setGaugePosition(int value, int maximum) {
     m_gauge->setRange(0, qMax(1, maximum));
     m_gauge->setValue(qBound(0, value, qMax(1, maximum)));
-}
-
-void QuilletStatusBar::resizeEvent(QResizeEvent* e) {
-    QStatusBar::resizeEvent(e);
-    refreshHint();
-}
-
-void QuilletStatusBar::refreshHint() {
-    const int w = qMax(0, m_hint->width() - 4);
-    m_hint->setText(m_hint->fontMetrics().elidedText(m_hintText, Qt::ElideRight, w));
-    m_hint->setToolTip(QString());
 }
 
 } // namespace quillet

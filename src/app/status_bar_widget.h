@@ -24,6 +24,21 @@ private:
     QIcon m_icon;
 };
 
+// Text that ends in an ellipsis when it does not fit, at whatever width the panel gets.
+class ElidedLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    void setFullText(const QString& text);
+    QString fullText() const { return m_text; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QString m_text;
+};
+
 // The seven panels: up, down, status line, modified indicator, the always-disabled picture,
 // busy gauge and hint line.
 class QuilletStatusBar : public QStatusBar {
@@ -40,23 +55,18 @@ public:
     void setStatusLine(const QString& text);
     QString statusLine() const;
     void setHintLine(const QString& text);
-    QString hintLine() const { return m_hintText; }
+    QString hintLine() const;
     void setGaugeEnabled(bool on);
     void setGaugePosition(int value, int maximum);
 
-protected:
-    void resizeEvent(QResizeEvent* e) override;
-
 private:
-    void refreshHint();
     StatusPicture* m_up;
     StatusPicture* m_down;
     QLabel* m_status;
     StatusPicture* m_modified;
     StatusPicture* m_spare;
     QProgressBar* m_gauge;
-    QLabel* m_hint;
-    QString m_hintText;
+    ElidedLabel* m_hint;
 };
 
 } // namespace quillet

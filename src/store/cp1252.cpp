@@ -14,16 +14,17 @@ constexpr char16_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 
 
 } // namespace
 
+char16_t cp1252Char(unsigned char b) {
+    if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0)
+        return kHigh[b - 0x80];
+    return b;
+}
+
 QString fromCp1252(QByteArrayView bytes) {
     QString out(bytes.size(), Qt::Uninitialized);
     QChar* dst = out.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        char16_t u = b;
-        if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0)
-            u = kHigh[b - 0x80];
-        dst[i] = QChar(u);
-    }
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        dst[i] = QChar(cp1252Char(static_cast<unsigned char>(bytes[i])));
     return out;
 }
 

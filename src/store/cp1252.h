@@ -12,6 +12,9 @@ namespace quillet {
 // decoding and encoding again gives the same bytes.
 QString fromCp1252(QByteArrayView bytes);
 
+// The character of one byte.
+char16_t cp1252Char(unsigned char byte);
+
 // The byte for `c`, or -1 when the code page has no such character.
 int cp1252Byte(char32_t c);
 inline bool fitsCp1252(char32_t c) {

@@ -304,13 +304,28 @@ bool DocumentController::fileImportIgv() {
     return importIgv(path);
 }
 
+QString DocumentController::importTargetPath(const QString& notebookPath) {
+    // The imported document is saved beside the notebook under the notebook's name. When a
+    // document of that name is already there, the import takes the next free "name (N)"
+    // instead, so the first save never replaces a different document without a word.
+    const QString plain = changeFileExt(notebookPath, QStringLiteral(".qlt"));
+    if (!QFileInfo::exists(plain))
+        return plain;
+    const QString stem = plain.chopped(4);
+    for (int n = 2;; ++n) {
+        const QString candidate = QStringLiteral("%1 (%2).qlt").arg(stem).arg(n);
+        if (!QFileInfo::exists(candidate))
+            return candidate;
+    }
+}
+
 bool DocumentController::importIgv(const QString& givenPath) {
     if (givenPath.isEmpty() || !QFileInfo(givenPath).isFile())
         return false;
     const QString path = QFileInfo(givenPath).absoluteFilePath();
     ClearDocument();
     setBusy(true);
-    documentPath_ = changeFileExt(path, QStringLiteral(".qlt"));
+    documentPath_ = importTargetPath(path);
     recent_.add(documentPath_);
     emit recentFilesChanged();
 
@@ -351,7 +366,9 @@ bool DocumentController::openRecentFile(const QString& path) {
 bool DocumentController::queryClose() {
     if (saving_)
         return false;
-    if (!documentPath_.isEmpty() && modified_ && prompts_.confirmOkCancel(kExitQuestion))
+    // An untitled document is asked about too: closing it without a word would throw away
+    // everything written since the program started.
+    if (modified_ && prompts_.confirmOkCancel(kExitQuestion))
         return FileSave();
     return true;
 }

@@ -71,6 +71,9 @@ public:
     bool SaveDocument(const QString& path);
     bool fileImportIgv();
     bool importIgv(const QString& path);
+    // Where an imported notebook will be saved: its name with ".qlt", or "name (N).qlt"
+    // when a document of that name already exists.
+    static QString importTargetPath(const QString& notebookPath);
     // A choice in the recent-files menu: opens the file, or drops a vanished one silently.
     bool openRecentFile(const QString& path);
 

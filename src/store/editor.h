@@ -27,6 +27,10 @@ public:
     virtual QString selectedText() const = 0;
     // Replaces the selection with plain text as one undo step; the new text stays selected.
     virtual void replaceSelection(const QString& text) = 0;
+
+    // The whole page as plain text, paragraph ends as CR LF (counting words and characters
+    // when nothing is selected).
+    virtual QString pageText() const = 0;
 };
 
 } // namespace quillet

@@ -207,6 +207,15 @@ void RichEditor::replaceSelection(const QString& text) {
     setTextCursor(c);
 }
 
+QString RichEditor::pageText() const {
+    QTextCursor c(document());
+    c.select(QTextCursor::Document);
+    QString s = c.selectedText();
+    s.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    s.replace(QChar::LineSeparator, QChar(0x0B));
+    return s;
+}
+
 // ---- attributes --------------------------------------------------------------------------
 
 CharAttributes RichEditor::charAttributes() const {

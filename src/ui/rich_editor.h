@@ -59,6 +59,8 @@ public:
     // Line ends (CR LF, CR, LF) become paragraph ends and VT a line break. Refused (nothing
     // changes) when the selection holds protected text.
     void replaceSelection(const QString& text) override;
+    // The whole page in the same form as selectedText().
+    QString pageText() const override;
 
     // In-memory forms of the page.
     bool loadRtf(const QByteArray& rtf, QString* error = nullptr);

@@ -1,17 +1,12 @@
 #include "ui/rtf_codepage.h"
 
+#include "store/cp1252.h"
+
 #include <QStringDecoder>
 
 namespace quillet {
 
 namespace {
-
-// 0x80..0x9F of Windows-1252; the five unassigned bytes map to the C1 control of the same
-// value, as Windows itself converts them, so they survive a round trip.
-constexpr char16_t kHigh1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 const char* codecName(int cp) {
     switch (cp) {
@@ -91,20 +86,9 @@ int codePageForCharset(int charset) {
     }
 }
 
-char16_t decodeWindows1252(unsigned char b) {
-    if (b >= 0x80 && b < 0xA0)
-        return kHigh1252[b - 0x80];
-    return char16_t(b);
-}
+char16_t decodeWindows1252(unsigned char b) { return cp1252Char(b); }
 
-int encodeWindows1252(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return c;
-    for (int i = 0; i < 32; ++i)
-        if (kHigh1252[i] == c)
-            return 0x80 + i;
-    return -1;
-}
+int encodeWindows1252(char16_t c) { return cp1252Byte(c); }
 
 CodePageDecoder::CodePageDecoder() = default;
 CodePageDecoder::~CodePageDecoder() = default;

@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "common/scripted_prompts.h"
+#include "ui/rich_editor.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

@@ -44,6 +44,7 @@ public:
     bool hasSelection() const override { return false; }
     QString selectedText() const override { return QString(); }
     void replaceSelection(const QString&) override {}
+    QString pageText() const override { return QString::fromLatin1(page); }
 };
 
 } // namespace quillet::test

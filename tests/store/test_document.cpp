@@ -60,12 +60,14 @@ private slots:
     void newAlwaysAsks();
     void closing_data();
     void closing();
+    void closingUntitledKeepsWorkWhenSaveAsIsCancelled();
     void closeIsRefusedWhileSaving();
     void recentFilesFollowOpens();
     void recentMenuEntries();
     void recentFilesPersist();
     void discardNeverFollowsLinks();
     void importNotebook();
+    void importNeverTargetsAnExistingDocument();
     void importBrokenNotebookShowsRoot();
 };
 
@@ -341,7 +343,8 @@ void TestDocument::closing_data() {
     QTest::addColumn<bool>("titled");
     QTest::addColumn<bool>("modified");
     QTest::addColumn<bool>("asked");
-    QTest::newRow("untitled and modified closes without a question") << false << true << false;
+    QTest::newRow("untitled and modified asks too") << false << true << true;
+    QTest::newRow("untitled and unmodified") << false << false << false;
     QTest::newRow("titled and unmodified") << true << false << false;
     QTest::newRow("titled and modified asks") << true << true << true;
 }
@@ -365,6 +368,16 @@ void TestDocument::closing() {
     const QString base = f.doc.baseDirectory();
     f.doc.closeDocument();
     QVERIFY(!QFileInfo::exists(base));
+}
+
+void TestDocument::closingUntitledKeepsWorkWhenSaveAsIsCancelled() {
+    Fixture f;
+    f.doc.setModified(true);
+    f.prompts.setNextConfirm(true);          // yes, save before exiting
+    f.prompts.setNextFileName(QString());    // ... but the Save As dialog is cancelled
+    QVERIFY(!f.doc.queryClose());
+    QVERIFY(f.doc.isModified());
+    QVERIFY(f.prompts.allAnswersUsed());
 }
 
 namespace {
@@ -518,6 +531,21 @@ void TestDocument::importNotebook() {
     // Saving writes the document beside the notebook.
     QVERIFY(f.doc.FileSave());
     QCOMPARE(memberNames(qltPath), (QStringList{"0.rtf", "3.rtf", "Nodes.tree"}));
+}
+
+void TestDocument::importNeverTargetsAnExistingDocument() {
+    QTemporaryDir out;
+    const QString igv = out.filePath("notes.igv");
+    QVERIFY(test::writeFile(igv, test::buildIgv("Notes #0", {{"0.rtf", "n"}})));
+    QVERIFY(test::writeFile(out.filePath("notes.qlt"), "an unrelated document"));
+    QVERIFY(test::writeFile(out.filePath("notes (2).qlt"), "another one"));
+    Fixture f;
+    QVERIFY(f.doc.importIgv(igv));
+    QCOMPARE(f.doc.documentPath(), out.filePath("notes (3).qlt"));
+    QVERIFY(f.doc.FileSave());
+    QCOMPARE(test::readFile(out.filePath("notes.qlt")), QByteArray("an unrelated document"));
+    QCOMPARE(test::readFile(out.filePath("notes (2).qlt")), QByteArray("another one"));
+    QCOMPARE(memberNames(out.filePath("notes (3).qlt")), (QStringList{"0.rtf", "Nodes.tree"}));
 }
 
 void TestDocument::importBrokenNotebookShowsRoot() {
