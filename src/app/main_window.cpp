@@ -5,11 +5,13 @@
 #include "app/qt_prompts.h"
 #include "app/status_bar_widget.h"
 #include "app/wire_texttools.h"
+#include "app/wire_tree.h"
 #include "app/word_selection.h"
 #include "store/document_controller.h"
 #include "store/node_tree.h"
 #include "ui/node_tree_model.h"
 #include "ui/rich_editor.h"
+#include "ui/tree_browser_view.h"
 
 #include <QAction>
 #include <QApplication>
@@ -104,6 +106,7 @@ TfrmQuillet::TfrmQuillet(const WindowOptions& options, QWidget* parent)
     installEditHandlers();
     installFileHandlers();
     installTextTools(*this);
+    installTree(*this);
 
     // Design size of the client area.
     resize(802, 566);
@@ -240,7 +243,7 @@ void TfrmQuillet::createCentralArea() {
     m_splitter->setHandleWidth(3);
     m_splitter->setChildrenCollapsible(false);
 
-    m_tree = new QTreeView(m_splitter);
+    m_tree = new TreeBrowserView(m_splitter);
     m_tree->setObjectName(QStringLiteral("tvBrowser"));
     QFont treeFont(QStringLiteral("Arial"));
     treeFont.setPixelSize(13);
