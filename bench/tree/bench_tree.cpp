@@ -29,6 +29,7 @@ public:
     bool hasSelection() const override { return false; }
     QString selectedText() const override { return {}; }
     void replaceSelection(const QString&) override {}
+    QString pageText() const override { return {}; }
 };
 
 class AnsweringPrompts : public Prompts {
