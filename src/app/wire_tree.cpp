@@ -99,6 +99,7 @@ void installTree(TfrmQuillet& window) {
     TfrmQuillet* w = &window;
 
     bindTreeBrowser(*view, commands, pages);
+    view->setWheelFocusTarget(window.editor());
 
     window.setCommandHandler(QStringLiteral("TreeAddNode"),
                              [&commands] { commands.TreeAddNode(); });

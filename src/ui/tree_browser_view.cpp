@@ -290,6 +290,14 @@ void TreeBrowserView::keyPressEvent(QKeyEvent* e) {
 
 void TreeBrowserView::wheelEvent(QWheelEvent* e) {
     if (!hasFocus()) {
+        if (wheelTarget_ && wheelTarget_->hasFocus()) {
+            QWheelEvent forwarded(wheelTarget_->viewport()->rect().center(), e->globalPosition(),
+                                  e->pixelDelta(), e->angleDelta(), e->buttons(), e->modifiers(),
+                                  e->phase(), e->inverted());
+            QApplication::sendEvent(wheelTarget_->viewport(), &forwarded);
+            e->accept();
+            return;
+        }
         QTreeView::wheelEvent(e);
         return;
     }

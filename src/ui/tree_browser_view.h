@@ -13,6 +13,7 @@
 #include "store/tree_controller.h"
 #include "store/tree_pane.h"
 
+#include <QPointer>
 #include <QTreeView>
 
 namespace quillet {
@@ -48,6 +49,10 @@ public:
     // Every branch below `node` (and `node` itself) opened or closed.
     void setExpandedRecursively(Node* node, bool expanded);
 
+    // While the tree does not have the focus, the wheel turned over it scrolls this widget
+    // when that one has the focus (the editor), as the wheel follows the focus.
+    void setWheelFocusTarget(QAbstractScrollArea* target) { wheelTarget_ = target; }
+
     // The MIME type a dragged node travels as; only drags from this view are accepted.
     static QString dragMimeType();
 
@@ -79,6 +84,7 @@ private:
     bool inputEnabled_ = true;
     QPoint pressPos_;
     bool dragArmed_ = false;
+    QPointer<QAbstractScrollArea> wheelTarget_;
 };
 
 // Connects the view's gestures to the controllers.

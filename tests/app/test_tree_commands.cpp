@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -56,6 +57,7 @@ private Q_SLOTS:
     void changeIconThroughTheChooser();
     void findNodeSelectsTheMatch();
     void deleteAsksFirst();
+    void wheelFollowsTheFocus();
 };
 
 void TestTreeCommandsWindow::theTreePaneIsTheBrowser() {
@@ -158,6 +160,42 @@ void TestTreeCommandsWindow::deleteAsksFirst() {
              QStringLiteral("okcancel: Are you sure you wish to delete this node?"));
     QVERIFY(!node(f, QStringLiteral("Doomed")));
     QCOMPARE(f.window->selectedNode(), node(f, QStringLiteral("Root")));
+}
+
+void TestTreeCommandsWindow::wheelFollowsTheFocus() {
+    WindowFixture f;
+    clickNode(f, QStringLiteral("Root"));
+    addNode(f, QStringLiteral("Child"));
+    QStringList many;
+    for (int i = 0; i < 300; ++i)
+        many << QStringLiteral("line %1").arg(i);
+    f.window->editor()->setPlainText(many.join(QLatin1Char('\n')));
+    f.window->editor()->moveCursor(QTextCursor::Start);
+    QApplication::setActiveWindow(f.window.get());
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    f.window->editor()->setFocus();
+    QTRY_VERIFY(f.window->editor()->hasFocus());
+
+    auto turn = [&](int delta) {
+        QWidget* vp = pane(f)->viewport();
+        const QPoint pos(40, 10);
+        QWheelEvent e(pos, vp->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(vp, &e);
+    };
+    turn(-120);
+    // With the editor active, the wheel over the tree scrolls the editor.
+    QVERIFY(f.window->editor()->verticalScrollBar()->value() > 0);
+    QCOMPARE(f.window->selectedNode(), node(f, QStringLiteral("Root")));
+
+    pane(f)->setFocus();
+    QTRY_VERIFY(pane(f)->hasFocus());
+    turn(-120);
+    QCOMPARE(f.window->selectedNode(), node(f, QStringLiteral("Child")));
+    QCOMPARE(f.window->document().currentId(), 1);
+    turn(-120); // past the last node: nothing selected, the page stays
+    QCOMPARE(f.window->selectedNode(), nullptr);
+    QCOMPARE(f.window->document().currentId(), 1);
 }
 
 QTEST_MAIN(TestTreeCommandsWindow)
