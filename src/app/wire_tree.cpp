@@ -73,7 +73,10 @@ public:
         : QObject(&w), host(w),
           pages(w.document(), w.nodeTree(), *w.editor(), view, host, w.prompts()),
           commands(w.document(), w.nodeTree(), *w.editor(), view, host, pages, w.prompts(), w),
-          links(w.document(), w.nodeTree(), *w.editor(), view, host, pages, w) {}
+          links(w.document(), w.nodeTree(), *w.editor(), view, host, pages, w) {
+        setObjectName(kName);
+    }
+    static constexpr const char* kName = "treeWiring";
 
     WindowBrowserHost host;
     PageSwitcher pages;
@@ -82,7 +85,27 @@ public:
     QPointer<FindNodeDialog> findDialog;
 };
 
+TreeWiring* wiringOf(const TfrmQuillet& window) {
+    return static_cast<TreeWiring*>(
+        window.findChild<QObject*>(QLatin1String(TreeWiring::kName), Qt::FindDirectChildrenOnly));
+}
+
 } // namespace
+
+PageSwitcher* pageSwitcher(const TfrmQuillet& window) {
+    TreeWiring* w = wiringOf(window);
+    return w ? &w->pages : nullptr;
+}
+
+TreeController* treeController(const TfrmQuillet& window) {
+    TreeWiring* w = wiringOf(window);
+    return w ? &w->commands : nullptr;
+}
+
+LinkController* linkController(const TfrmQuillet& window) {
+    TreeWiring* w = wiringOf(window);
+    return w ? &w->links : nullptr;
+}
 
 void installTree(TfrmQuillet& window) {
     auto* view = qobject_cast<TreeBrowserView*>(window.treeView());

@@ -1,9 +1,11 @@
 // The tree commands, the page switch and node links run from the real window.
 
 #include "app/status_bar_widget.h"
+#include "app/wire_tree.h"
 #include "helpers_window.h"
 #include "store/document_controller.h"
 #include "store/node_tree.h"
+#include "store/page_switcher.h"
 #include "ui/choose_icon_dialog.h"
 #include "ui/find_node_dialog.h"
 #include "ui/tree_browser_view.h"
@@ -64,6 +66,15 @@ void TestTreeCommandsWindow::theTreePaneIsTheBrowser() {
     WindowFixture f;
     QVERIFY(pane(f));
     QCOMPARE(pane(f)->objectName(), QStringLiteral("tvBrowser"));
+    QVERIFY(pageSwitcher(*f.window));
+    QVERIFY(treeController(*f.window));
+    QVERIFY(linkController(*f.window));
+    // Other commands select nodes by id through the same page switch.
+    f.prompts.setNextText(QStringLiteral("Target"));
+    f.window->action(QStringLiteral("TreeAddNode"))->trigger();
+    pageSwitcher(*f.window)->SelectNodeById(1);
+    QCOMPARE(f.window->selectedNode(), node(f, QStringLiteral("Target")));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral(" - (Target) - Quillet"));
     QVERIFY(!pane(f)->model()->index(0, 0).data(Qt::DecorationRole).value<QIcon>().isNull());
 }
 
