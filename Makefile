@@ -20,10 +20,10 @@ test-build: deps
 	cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON -DQUILLET_BUILD_TESTS=ON
 	cmake --build build-test -j $(JOBS)
 
-test: test-build
+# The fuzzers run first so the test suite's own summary is the last thing printed.
+test: test-build fuzz
 	cd build-test && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  ctest --output-on-failure -j $(JOBS) --timeout 600
-	$(MAKE) fuzz
 
 # Every parser of outside input has a libFuzzer target; each runs briefly as part of the tests.
 fuzz: deps

@@ -1,5 +1,7 @@
 #include "ui/rich_editor.h"
 
+#include <QCoreApplication>
+
 #include "ui/rich_editor_links.h"
 #include "ui/rtf_codepage.h"
 #include "ui/rtf_reader.h"
@@ -200,7 +202,22 @@ void RichEditor::replaceSelection(const QString& text) {
     c.beginEditBlock();
     QTextCharFormat f = c.charFormat();
     f.clearProperty(textprop::Protected);
-    c.insertText(s, f);
+    // A long text goes in piece by piece, letting the window paint in between (input stays
+    // queued), so replacing megabytes never freezes the program. It is still one undo step.
+    constexpr qsizetype kPiece = 128 * 1024;
+    if (s.size() <= kPiece) {
+        c.insertText(s, f);
+    } else {
+        c.removeSelectedText();
+        for (qsizetype from = 0; from < s.size();) {
+            qsizetype n = qMin(kPiece, s.size() - from);
+            if (from + n < s.size() && s.at(from + n - 1).isHighSurrogate())
+                --n; // never split a surrogate pair
+            c.insertText(s.mid(from, n), f);
+            from += n;
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+    }
     c.endEditBlock();
     c.setPosition(start);
     c.setPosition(start + int(s.size()), QTextCursor::KeepAnchor);
@@ -254,6 +271,44 @@ ParaAttributes RichEditor::paraAttributes() const {
 void RichEditor::setParaAttributes(const ParaAttributes& a, ParaFields fields) {
     QTextCursor c = textCursor();
     writeParaAttributes(c, a, fields);
+}
+
+// ---- printing ----------------------------------------------------------------------------
+
+std::unique_ptr<QTextDocument> RichEditor::printableDocument() const {
+    std::unique_ptr<QTextDocument> copy(document()->clone());
+    struct Range {
+        int from, to;
+        bool hidden;
+    };
+    QList<Range> ranges;
+    for (QTextBlock b = copy->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            const bool hidden = f.boolProperty(textprop::Hidden);
+            if (hidden || f.boolProperty(textprop::Disabled))
+                ranges.append({it.fragment().position(),
+                               it.fragment().position() + it.fragment().length(), hidden});
+        }
+    // From the end, so that earlier positions stay valid.
+    QTextCursor c(copy.get());
+    for (qsizetype i = ranges.size() - 1; i >= 0; --i) {
+        c.setPosition(ranges[i].from);
+        c.setPosition(ranges[i].to, QTextCursor::KeepAnchor);
+        if (ranges[i].hidden) {
+            c.removeSelectedText();
+        } else {
+            QTextCharFormat grey;
+            grey.setForeground(QColor(0x80, 0x80, 0x80));
+            c.mergeCharFormat(grey);
+        }
+    }
+    return copy;
+}
+
+void RichEditor::printPage(QPagedPaintDevice* device) const {
+    if (device)
+        printableDocument()->print(device);
 }
 
 // ---- find and lines ----------------------------------------------------------------------
@@ -401,6 +456,9 @@ void RichEditor::keyPressEvent(QKeyEvent* e) {
                (!e->text().isEmpty() && e->text().at(0).isPrint() &&
                 !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))) {
         edits = true;
+        // In overwrite mode a typed character replaces the one after the caret.
+        if (overwriteMode() && !c.hasSelection() && !c.atBlockEnd())
+            range.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
     }
     if (edits) {
         if (!insertionAllowed(range)) {
@@ -441,10 +499,17 @@ bool RichEditor::canInsertFromMimeData(const QMimeData* source) const {
 }
 
 QMimeData* RichEditor::createMimeDataFromSelection() const {
-    QMimeData* data = QTextEdit::createMimeDataFromSelection();
     const QTextCursor c = textCursor();
     if (!c.hasSelection() || plainText_)
-        return data;
+        return QTextEdit::createMimeDataFromSelection();
+    // Qt's own selection data lists a fixed set of formats; ours adds RTF, so we fill a
+    // plain QMimeData with every form at once.
+    auto* data = new QMimeData;
+    QString text = c.selectedText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    data->setText(text);
+    data->setHtml(c.selection().toHtml());
     QTextDocument copy;
     copy.setDefaultFont(document()->defaultFont());
     QTextCursor(&copy).insertFragment(c.selection());
@@ -599,8 +664,8 @@ void RichEditor::mouseReleaseEvent(QMouseEvent* e) {
     pressLink_.clear();
 }
 
-void RichEditor::contextMenuEvent(QContextMenuEvent* e) {
-    QMenu* menu = createStandardContextMenu(e->pos());
+QMenu* RichEditor::createPageContextMenu(const QPoint& viewportPos) {
+    QMenu* menu = createStandardContextMenu(viewportPos);
     if (!canChangeSelection()) {
         for (QAction* a : menu->actions()) {
             const QString n = a->objectName();
@@ -609,6 +674,15 @@ void RichEditor::contextMenuEvent(QContextMenuEvent* e) {
                 a->setEnabled(false);
         }
     }
+    if (!extraActions_.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(extraActions_);
+    }
+    return menu;
+}
+
+void RichEditor::contextMenuEvent(QContextMenuEvent* e) {
+    QMenu* menu = createPageContextMenu(e->pos());
     menu->exec(e->globalPos());
     delete menu;
 }

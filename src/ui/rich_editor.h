@@ -19,9 +19,16 @@
 #include "store/editor.h"
 #include "ui/text_attributes.h"
 
+#include <QList>
 #include <QPoint>
 #include <QTextDocument>
 #include <QTextEdit>
+
+#include <memory>
+
+class QAction;
+class QMenu;
+class QPagedPaintDevice;
 
 namespace quillet {
 
@@ -98,6 +105,17 @@ public:
     // Link text under a point of the viewport: a hyperlink's target or a detected URL.
     QString linkAt(const QPoint& viewportPos) const;
 
+    // Printing: the page as it is shown - hidden text left out, disabled text grey - on a
+    // copy, so the page itself is untouched.
+    std::unique_ptr<QTextDocument> printableDocument() const;
+    void printPage(QPagedPaintDevice* device) const;
+
+    // The right-click menu: the standard edit actions (cut, paste and delete disabled while
+    // the selection is protected), then the window's own actions (for example Find and
+    // Replace) after a separator. The caller owns the menu.
+    QMenu* createPageContextMenu(const QPoint& viewportPos);
+    void setExtraContextActions(const QList<QAction*>& actions) { extraActions_ = actions; }
+
 public slots:
     void cut();
     void paste();
@@ -129,6 +147,7 @@ private:
     QString addPicture(const QImage& image);
 
     PageHighlighter* highlighter_ = nullptr;
+    QList<QAction*> extraActions_;
     bool plainText_ = false;
     bool pressOnProtectedSelection_ = false;
     QPoint pressPos_;

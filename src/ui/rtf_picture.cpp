@@ -1,6 +1,7 @@
 #include "ui/rtf_picture.h"
 
 #include <QBuffer>
+#include <QImageReader>
 #include <QPainter>
 
 #include <algorithm>
@@ -100,6 +101,24 @@ QImage decodeDdb(const QByteArray& bits, int width, int height, int widthBytes, 
     return img;
 }
 
+// Pixel size a picture's data declares, read from its header only.
+QSize declaredSize(const QString& kind, const QByteArray& data, int picw, int pich) {
+    if (kind == QLatin1String("png") || kind == QLatin1String("jpeg")) {
+        QBuffer buf(const_cast<QByteArray*>(&data));
+        buf.open(QIODevice::ReadOnly);
+        QImageReader reader(&buf);
+        return reader.size();
+    }
+    if (kind == QLatin1String("dib")) {
+        if (le32(data, 0) == 12)
+            return QSize(le16(data, 4), le16(data, 6));
+        return QSize(std::abs(qint32(le32(data, 4))), std::abs(qint32(le32(data, 8))));
+    }
+    if (kind == QLatin1String("wbitmap"))
+        return QSize(picw, pich);
+    return {};
+}
+
 } // namespace
 
 qsizetype rtfGroupEnd(const QByteArray& data, qsizetype open, qsizetype depth) {
@@ -146,20 +165,23 @@ qsizetype rtfGroupEnd(const QByteArray& data, qsizetype open, qsizetype depth) {
     return n;
 }
 
-QImage placeholderImage(QSize size) {
-    const QSize s(std::clamp(size.width(), 8, kMaxDisplay),
-                  std::clamp(size.height(), 8, kMaxDisplay));
-    QImage img(s, QImage::Format_RGB32);
-    img.fill(QColor(0xE8, 0xE8, 0xE8));
-    QPainter p(&img);
-    p.setPen(QColor(0x80, 0x80, 0x80));
-    p.drawRect(0, 0, s.width() - 1, s.height() - 1);
-    p.drawLine(0, 0, s.width() - 1, s.height() - 1);
-    p.drawLine(0, s.height() - 1, s.width() - 1, 0);
-    return img;
+QImage placeholderImage() {
+    // One small picture, scaled to whatever size the page gives it: a page full of
+    // metafiles costs no more memory than one.
+    static const QImage image = [] {
+        QImage img(48, 48, QImage::Format_RGB32);
+        img.fill(QColor(0xE8, 0xE8, 0xE8));
+        QPainter p(&img);
+        p.setPen(QColor(0x80, 0x80, 0x80));
+        p.drawRect(0, 0, 47, 47);
+        p.drawLine(0, 0, 47, 47);
+        p.drawLine(0, 47, 47, 0);
+        return img;
+    }();
+    return image;
 }
 
-RtfPicture decodeRtfPicture(const QByteArray& group) {
+RtfPicture decodeRtfPicture(const QByteArray& group, qint64* pixelBudget) {
     RtfPicture pic;
     pic.kind = QStringLiteral("other");
     int picw = 0, pich = 0, goalw = 0, goalh = 0, scalex = 100, scaley = 100;
@@ -248,12 +270,20 @@ RtfPicture decodeRtfPicture(const QByteArray& group) {
             i += len;
         }
     }
-    if (pic.kind == QLatin1String("png") || pic.kind == QLatin1String("jpeg"))
-        pic.image = QImage::fromData(data);
-    else if (pic.kind == QLatin1String("dib"))
-        pic.image = decodeDib(data);
-    else if (pic.kind == QLatin1String("wbitmap"))
-        pic.image = decodeDdb(data, picw, pich, wbmWidthBytes, wbmBits);
+    // Decoded pictures share one budget per page, checked before decoding from the sizes
+    // the data declares; what does not fit is kept but shown as a placeholder.
+    const QSize declared = declaredSize(pic.kind, data, picw, pich);
+    const qint64 cost = qint64(declared.width()) * declared.height() * 4;
+    if (declared.isValid() && cost > 0 && (!pixelBudget || cost <= *pixelBudget)) {
+        if (pic.kind == QLatin1String("png") || pic.kind == QLatin1String("jpeg"))
+            pic.image = QImage::fromData(data);
+        else if (pic.kind == QLatin1String("dib"))
+            pic.image = decodeDib(data);
+        else if (pic.kind == QLatin1String("wbitmap"))
+            pic.image = decodeDdb(data, picw, pich, wbmWidthBytes, wbmBits);
+        if (pixelBudget && !pic.image.isNull())
+            *pixelBudget -= pic.image.sizeInBytes();
+    }
     pic.shown = !pic.image.isNull();
 
     const qint64 sx = std::clamp(scalex, 1, 1000);
@@ -275,7 +305,7 @@ RtfPicture decodeRtfPicture(const QByteArray& group) {
     pic.displaySize = QSize(int(std::clamp<qint64>(w, 1, kMaxDisplay)),
                             int(std::clamp<qint64>(h, 1, kMaxDisplay)));
     if (!pic.shown)
-        pic.image = placeholderImage(pic.displaySize);
+        pic.image = placeholderImage();
     return pic;
 }
 

@@ -22,11 +22,12 @@ struct RtfPicture {
 // group that never closes.
 qsizetype rtfGroupEnd(const QByteArray& data, qsizetype open, qsizetype depth = 0);
 
-// Decodes a complete {\pict ...} group (braces included).
-RtfPicture decodeRtfPicture(const QByteArray& group);
+// Decodes a complete {\pict ...} group (braces included). pixelBudget, when given, is the
+// number of bytes of decoded pixels still allowed; it is lowered by what is decoded.
+RtfPicture decodeRtfPicture(const QByteArray& group, qint64* pixelBudget = nullptr);
 
-// A grey framed box that stands in for content the page cannot show.
-QImage placeholderImage(QSize size);
+// A grey framed box that stands in for content the page cannot show (scaled when shown).
+QImage placeholderImage();
 
 // A {\pict\pngblip ...} group for a picture shown at displaySize pixels.
 QByteArray rtfPictureGroup(const QImage& image, QSize displaySize);

@@ -383,8 +383,13 @@ void Writer::writeTable(const QTextTable* table) {
     }
     for (int r = 0; r < table->rows(); ++r) {
         out_.append("\\trowd\\trgaph108");
-        for (int e : edges)
+        for (int e : edges) {
+            // Other word processors draw no cell borders unless told to.
+            if (tf.border() > 0)
+                out_.append("\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10"
+                            "\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10");
             writeNumber("cellx", e);
+        }
         out_.append("\r\n");
         for (int c = 0; c < cols; ++c) {
             const QTextTableCell cell = table->cellAt(r, c);

@@ -13,6 +13,10 @@
 //    as the first character of the selection has it;
 //  - paragraph fields read as the first paragraph the selection touches has them.
 // With nothing selected the insertion point's format is read.
+//
+// Setting the numbering (0..6) also sets the left indent, as the model requires: 0 for no
+// numbering, at least 10 points otherwise (the left indent given in the same call, or the
+// paragraph's own, raised to 10). A size below 1 point is ignored.
 
 #include <QFlags>
 #include <QString>
@@ -109,7 +113,9 @@ struct ParaAttributes {
     int lineSpacingRule = LineSpacingSingle; // 0 or 3
     int lineSpacing = 0;                     // points, used with rule 3
     int numbering = NumberingNone;           // 0..6
-    int numberingStyle = NumberingPeriod;    // 0..3
+    // 0..3. A paragraph without numbering reads 0. Setting a numbering without the style
+    // field keeps the style of the paragraph's list, or gives 1 (period) to a new list.
+    int numberingStyle = NumberingParenthesis;
     int headingStyle = 0;                    // 0..9
 
     bool operator==(const ParaAttributes&) const = default;

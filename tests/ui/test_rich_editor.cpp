@@ -4,13 +4,17 @@
 #include "ui/rich_editor_links.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAction>
 #include <QClipboard>
+#include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QtTest>
+
+#include <memory>
 
 using namespace quillet;
 
@@ -41,6 +45,7 @@ QPoint pointOf(RichEditor& ed, int pos) {
 class TestRichEditor : public QObject {
     Q_OBJECT
 private slots:
+    void longReplacementIsOneUndoStep();
     void protectedRefusals_data();
     void protectedRefusals();
     void typingBesideProtectedText();
@@ -64,6 +69,9 @@ private slots:
     void selectionTextAndReplace();
     void undoRedo();
     void hiddenTextTakesNoRoom();
+    void contextMenuFollowsProtection();
+    void printingLeavesHiddenTextOut();
+    void copyAndPasteKeepFormattingAndPictures();
 };
 
 // Text "ab[PROT]cd" where PROT (positions 2..5) is protected.
@@ -86,6 +94,7 @@ void TestRichEditor::protectedRefusals_data() {
     row("paste over", 1, 4, "paste");
     row("paste inside", 3, 3, "pastekey");
     row("replace selection", 2, 6, "replace");
+    row("overwrite first protected", 2, 2, "overwrite");
 }
 
 void TestRichEditor::protectedRefusals() {
@@ -120,6 +129,10 @@ void TestRichEditor::protectedRefusals() {
         QTest::keyClick(&ed, Qt::Key_V, Qt::ControlModifier);
     else if (action == QLatin1String("replace"))
         ed.replaceSelection(QStringLiteral("new"));
+    else if (action == QLatin1String("overwrite")) {
+        ed.setOverwriteMode(true);
+        QTest::keyClicks(&ed, QStringLiteral("x"));
+    }
     QCOMPARE(ed.toPlainText(), QStringLiteral("abPROTcd"));
     QCOMPARE(refused.count(), 1);
     QVERIFY(!ed.isPageModified());
@@ -501,6 +514,7 @@ void TestRichEditor::selectionTextAndReplace() {
     select(ed, 0, 16);
     QVERIFY(ed.hasSelection());
     QCOMPARE(ed.selectedText(), QStringLiteral("one\r\ntwo\x0Bhalf\r\nthr"));
+    QCOMPARE(ed.pageText(), QStringLiteral("one\r\ntwo\x0Bhalf\r\nthree"));
     select(ed, 4, 7);
     ed.replaceSelection(QStringLiteral("A\r\nB\nC"));
     QCOMPARE(ed.toPlainText(), QStringLiteral("one\nA\nB\nC\nhalf\nthree"));
@@ -554,6 +568,84 @@ void TestRichEditor::hiddenTextTakesNoRoom() {
     select(ed, 26, 27);
     QVERIFY(ed.charAttributes().disabled);
     QCOMPARE(ed.charAttributes().color, kAutoTextColor); // greyed only on screen
+}
+
+void TestRichEditor::printingLeavesHiddenTextOut() {
+    RichEditor ed;
+    QVERIFY(ed.loadRtf(page("a{\\v secret}b{\\disabled off}c\\par {\\v all hidden}\\par d")));
+    const auto printable = ed.printableDocument();
+    QCOMPARE(printable->toPlainText(), QStringLiteral("aboffc\n\nd"));
+    QTextCursor c(printable.get());
+    c.setPosition(3);
+    QCOMPARE(c.charFormat().foreground().color(), QColor(0x80, 0x80, 0x80));
+    QCOMPARE(ed.toPlainText(), QStringLiteral("asecretboffc\nall hidden\nd")); // page untouched
+}
+
+void TestRichEditor::contextMenuFollowsProtection() {
+    RichEditor ed;
+    QVERIFY(ed.loadRtf(page("ab{\\protect PROT}cd")));
+    QAction find(QStringLiteral("Find"));
+    ed.setExtraContextActions({&find});
+    auto enabled = [&](const QString& name) {
+        std::unique_ptr<QMenu> menu(ed.createPageContextMenu(QPoint(1, 1)));
+        for (QAction* a : menu->actions())
+            if (a->objectName() == name || a->text() == name)
+                return a->isEnabled();
+        return false;
+    };
+    QApplication::clipboard()->setText(QStringLiteral("clip"));
+    select(ed, 0, 1);
+    QVERIFY(enabled(QStringLiteral("edit-cut")));
+    QVERIFY(enabled(QStringLiteral("edit-paste")));
+    QVERIFY(enabled(QStringLiteral("Find")));
+    select(ed, 1, 3);
+    QVERIFY(!enabled(QStringLiteral("edit-cut")));
+    QVERIFY(!enabled(QStringLiteral("edit-paste")));
+    QVERIFY(!enabled(QStringLiteral("edit-delete")));
+    QVERIFY(enabled(QStringLiteral("edit-copy")));
+}
+
+void TestRichEditor::copyAndPasteKeepFormattingAndPictures() {
+    RichEditor from;
+    QVERIFY(from.loadRtf(page("x{\\b bold}{\\pict\\wmetafile8\\picwgoal300\\pichgoal300 0100}y")));
+    select(from, 1, 6);
+    from.copy();
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    QVERIFY(mime->hasFormat(QStringLiteral("text/rtf")));
+    RichEditor to;
+    to.setPlainText(QStringLiteral("[]"));
+    select(to, 1, 1);
+    to.paste();
+    QCOMPARE(to.toPlainText(), QStringLiteral("[bold\uFFFC]"));
+    QVERIFY(test::attributeAt(to.document(), 2, QStringLiteral("bold")).toBool());
+    // the kept metafile travels with its original data
+    QVERIFY(to.saveRtf().contains("{\\pict\\wmetafile8\\picwgoal300\\pichgoal300 0100}"));
+
+    QImage img(5, 4, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    QApplication::clipboard()->setImage(img);
+    select(to, 0, 0);
+    to.paste();
+    QVERIFY(to.toPlainText().startsWith(QChar::ObjectReplacementCharacter));
+    QVERIFY(to.saveRtf().contains("\\pngblip\\picw5\\pich4"));
+}
+
+void TestRichEditor::longReplacementIsOneUndoStep() {
+    // Long texts go in piece by piece; the person still sees one edit.
+    RichEditor ed;
+    const QString original = QStringLiteral("old page\n").repeated(1000);
+    ed.setPlainText(original);
+    ed.selectAll();
+    QString replacement;
+    for (int i = 0; i < 40000; ++i)
+        replacement += QStringLiteral("line %1 \U0001F600\r\n").arg(i);
+    ed.replaceSelection(replacement);
+    QCOMPARE(ed.selectedText(), replacement);
+    QCOMPARE(ed.textCursor().selectionStart(), 0);
+    ed.undo();
+    QCOMPARE(ed.toPlainText(), original);
+    ed.redo();
+    QCOMPARE(ed.pageText(), replacement);
 }
 
 QTEST_MAIN(TestRichEditor)

@@ -41,6 +41,7 @@ private slots:
     void malformedInputNeverFails();
     void tableBecomesQTextTable();
     void picturesAndObjects();
+    void oversizedPictureKeptNotDecoded();
 };
 
 void TestRtfReader::attributes_data() {
@@ -116,11 +117,12 @@ void TestRtfReader::attributes_data() {
     row("exactly reads at least", "\\sl-300\\slmult0 X", "spacing", 15);
     row("multiple reads single", "\\sl276\\slmult1 X", "rule", 0);
     row("heading", "\\outlinelevel1 X", "heading", 2);
-    row("heading by style name", "{\\stylesheet{\\s0 Normal;}{\\s1 heading 1;}}\\s1 X", "heading", 1);
+    row("heading by style name", "{\\stylesheet{\\s0 Normal;}{\\s1 heading 1;}}\\s1 X", "heading",
+        1);
     row("heading by style outline", "{\\stylesheet{\\s2\\outlinelevel2 Custom;}}\\s2 X", "heading",
         3);
-    row("style sheet formatting not applied", "{\\stylesheet{\\s3\\qc\\b Centred;}}\\s3 X",
-        "align", 0);
+    row("style sheet formatting not applied", "{\\stylesheet{\\s3\\qc\\b Centred;}}\\s3 X", "align",
+        0);
     row("bullet pn", "{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}\\fi-200\\li200 X",
         "numbering", 1);
     row("decimal pn", "{\\*\\pn\\pnlvlbody\\pndec\\pnstart1{\\pntxta.}}X", "numbering", 2);
@@ -303,6 +305,29 @@ void TestRtfReader::picturesAndObjects() {
     QCOMPARE(images[2].property(textprop::PictureKind).toString(), QStringLiteral("object"));
     QCOMPARE(images[2].property(textprop::RawRtf).toByteArray(), object);
     QCOMPARE(images[2].width(), 20.0);
+}
+
+void TestRtfReader::oversizedPictureKeptNotDecoded() {
+    // A PNG header that claims 30000 x 30000 pixels (3.6 GB decoded), and 2000 metafiles
+    // that ask for the largest display size: read quickly, in little memory, all kept.
+    const QByteArray hugePng =
+        "{\\pict\\pngblip 89504e470d0a1a0a0000000d494844520000753000007530080200"
+        "0000000000}";
+    QByteArray body = "a" + hugePng;
+    for (int i = 0; i < 2000; ++i)
+        body += "{\\pict\\wmetafile8\\picwgoal99999\\pichgoal99999 0100}";
+    QTextDocument doc;
+    QVERIFY(RtfReader::read(page(body), &doc));
+    QList<QTextImageFormat> images;
+    for (auto it = doc.begin().begin(); !it.atEnd(); ++it)
+        if (it.fragment().charFormat().isImageFormat())
+            images.append(it.fragment().charFormat().toImageFormat());
+    QCOMPARE(images.size(), 2001);
+    QCOMPARE(images[0].property(textprop::RawRtf).toByteArray(), hugePng);
+    const QImage shown =
+        doc.resource(QTextDocument::ImageResource, QUrl(images[0].name())).value<QImage>();
+    QVERIFY(shown.width() < 100);
+    QCOMPARE(images[1].width(), 4000.0); // shown at the largest size a page allows
 }
 
 QTEST_MAIN(TestRtfReader)
