@@ -6,11 +6,13 @@
 #include "app/status_bar_widget.h"
 #include "app/wire_format.h"
 #include "app/wire_texttools.h"
+#include "app/wire_tree.h"
 #include "app/word_selection.h"
 #include "store/document_controller.h"
 #include "store/node_tree.h"
 #include "ui/node_tree_model.h"
 #include "ui/rich_editor.h"
+#include "ui/tree_browser_view.h"
 
 #include <QAction>
 #include <QApplication>
@@ -105,6 +107,7 @@ TfrmQuillet::TfrmQuillet(const WindowOptions& options, QWidget* parent)
     installEditHandlers();
     installFileHandlers();
     installTextTools(*this);
+    installTree(*this);
     installFormat(*this);
 
     // Design size of the client area.
@@ -242,7 +245,7 @@ void TfrmQuillet::createCentralArea() {
     m_splitter->setHandleWidth(3);
     m_splitter->setChildrenCollapsible(false);
 
-    m_tree = new QTreeView(m_splitter);
+    m_tree = new TreeBrowserView(m_splitter);
     m_tree->setObjectName(QStringLiteral("tvBrowser"));
     QFont treeFont(QStringLiteral("Arial"));
     treeFont.setPixelSize(13);

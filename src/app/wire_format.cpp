@@ -6,7 +6,6 @@
 #include "editing/find_replace_dialog.h"
 #include "editing/format_pickers_dialog.h"
 #include "editing/formatting_commands.h"
-#include "editing/node_search.h"
 #include "editing/para_format_dialog.h"
 #include "editing/ruler_widget.h"
 #include "editing/style_manager_dialog.h"
@@ -109,7 +108,6 @@ public:
     QComboBox* styles = nullptr;
     QFontComboBox* fonts = nullptr;
     QSpinBox* size = nullptr;
-    QPointer<SearchDialog> findNode;
 };
 
 FormatHost* hostOf(TfrmQuillet& window) {
@@ -202,23 +200,6 @@ void installCommands(FormatHost* host) {
                              [host] { host->search.SearchReplace(); });
     window.setCommandHandler(QStringLiteral("SearchFindNext"),
                              [host] { host->search.SearchFindNext(); });
-
-    window.setCommandHandler(QStringLiteral("TreeFindNode"), [host, &window] {
-        if (!host->findNode) {
-            host->findNode = new SearchDialog(SearchDialog::Kind::FindNode, &window);
-            SearchDialog* d = host->findNode;
-            QObject::connect(d, &SearchDialog::findNextClicked, host, [d, &window] {
-                const SearchOptions o = d->options();
-                if (Node* n = findNodeContaining(window.nodeTree(), o.findText, o.matchCase))
-                    window.selectNode(n);
-                // The dialog closes whether or not a node matched.
-                d->hide();
-            });
-        }
-        host->findNode->show();
-        host->findNode->raise();
-        host->findNode->activateWindow();
-    });
 
     window.setCommandHandler(QStringLiteral("editChangeCase"), [host, &window] {
         if (host->changeCase->exec() == QDialog::Accepted)

@@ -21,9 +21,7 @@ SearchDialog::SearchDialog(bool withReplace, QWidget* parent)
 SearchDialog::SearchDialog(Kind kind, QWidget* parent)
     : QDialog(parent), m_withReplace(kind == Kind::Replace) {
     const bool withReplace = m_withReplace;
-    setObjectName(kind == Kind::Replace    ? QStringLiteral("dlgReplace")
-                  : kind == Kind::FindNode ? QStringLiteral("dlgFindNode")
-                                           : QStringLiteral("dlgFind"));
+    setObjectName(kind == Kind::Replace ? QStringLiteral("dlgReplace") : QStringLiteral("dlgFind"));
     setWindowTitle(withReplace ? QStringLiteral("Replace") : QStringLiteral("Find"));
     setModal(false);
 
@@ -47,7 +45,6 @@ SearchDialog::SearchDialog(Kind kind, QWidget* parent)
     m_wholeWord->setObjectName(QStringLiteral("chkWholeWord"));
     m_matchCase = new QCheckBox(QStringLiteral("Match &case"), this);
     m_matchCase->setObjectName(QStringLiteral("chkMatchCase"));
-    m_wholeWord->setVisible(kind != Kind::FindNode);
     auto* options = new QVBoxLayout;
     options->addWidget(m_wholeWord);
     options->addWidget(m_matchCase);

@@ -17,11 +17,11 @@ class QGroupBox;
 namespace quillet {
 
 // One dialog; `withReplace` adds the replace text and the Replace buttons and fixes the
-// direction to down. The node search offers only the find text and match case.
+// direction to down.
 class SearchDialog : public QDialog {
     Q_OBJECT
 public:
-    enum class Kind { Find, Replace, FindNode };
+    enum class Kind { Find, Replace };
     SearchDialog(bool withReplace, QWidget* parent);
     SearchDialog(Kind kind, QWidget* parent);
 

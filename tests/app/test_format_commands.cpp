@@ -246,21 +246,6 @@ private slots:
         auto* ruler = f.window->ruler()->findChild<RulerWidget*>(QStringLiteral("Ruler"));
         QCOMPARE(ruler->firstInd()->x(), 34);
     }
-
-    void findNodeSelectsTheFirstMatch() {
-        WindowFixture f;
-        NodeTree& tree = f.window->nodeTree();
-        Node* root = tree.firstNode();
-        tree.AddChildNode(root, QStringLiteral("Plan"));
-        Node* chapter = tree.AddChildNode(root, QStringLiteral("CHAPTER 1"));
-        f.window->runCommand(QStringLiteral("TreeFindNode"));
-        auto* d = f.window->findChild<SearchDialog*>(QStringLiteral("dlgFindNode"));
-        QVERIFY(d && d->isVisible());
-        d->setFindText(QStringLiteral("chap"));
-        emit d->findNextClicked();
-        QCOMPARE(f.window->selectedNode(), chapter);
-        QVERIFY(!d->isVisible());
-    }
 };
 
 QTEST_MAIN(TestFormatCommands)

@@ -1,6 +1,5 @@
 #include "common/scripted_prompts.h"
 #include "editing/find_replace_dialog.h"
-#include "editing/node_search.h"
 #include "editing/page_search.h"
 #include "store/node_tree.h"
 #include "ui/text_attributes.h"
@@ -171,30 +170,6 @@ private slots:
         select(e, 0, 0);
         QCOMPARE(s.replaceAll(find("keep", "gone")), 1);
         QCOMPARE(e.toPlainText(), QStringLiteral("keep gone"));
-    }
-
-    void findNode_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("matchCase");
-        QTest::addColumn<QString>("found");
-        QTest::newRow("any case") << "chap" << false << "Plan: CHAPTERS";
-        QTest::newRow("as typed") << "Chap" << true << "Chapter 1";
-        QTest::newRow("accents keep their case") << "\u00C9t\u00E9" << false << "";
-        QTest::newRow("nothing") << "zebra" << false << "";
-    }
-    void findNode() {
-        QFETCH(QString, text);
-        QFETCH(bool, matchCase);
-        QFETCH(QString, found);
-        NodeTree tree;
-        Node* story = tree.appendNode(nullptr, {QStringLiteral("Story")});
-        tree.appendNode(story, {QStringLiteral("Plan: CHAPTERS")});
-        tree.appendNode(story, {QStringLiteral("Chapter 1")});
-        tree.appendNode(nullptr, {QStringLiteral("\u00E9t\u00E9 notes")});
-        Node* n = findNodeContaining(tree, text, matchCase);
-        QCOMPARE(n ? n->caption() : QString(), found);
-        // Searching again finds the same node.
-        QCOMPARE(findNodeContaining(tree, text, matchCase), n);
     }
 
     void dialogOutOfTheWay_data() {
