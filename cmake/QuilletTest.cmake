@@ -11,18 +11,29 @@ function(quillet_add_test name)
 endfunction()
 
 # quillet_add_tests_in_dir(LIBS ...): every tests/<dir>/test_*.cpp becomes its own test
-# executable linked with LIBS. Extra sources a test needs sit beside it as
-# <test name>_*.cpp (for example test_document_fixture.cpp is NOT picked up twice: only
-# files starting with "test_" are tests; helpers shared by a directory go in helpers_*.cpp).
+# executable linked with LIBS; helpers_*.cpp/.h of the directory form one small library
+# that every test of the directory links.
 function(quillet_add_tests_in_dir)
   cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
   get_filename_component(dirname ${CMAKE_CURRENT_SOURCE_DIR} NAME)
   file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/test_*.cpp)
   file(GLOB helper_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/helpers_*.cpp
        ${CMAKE_CURRENT_SOURCE_DIR}/helpers_*.h)
+  set(libs ${T_LIBS})
+  set(helper_cpps ${helper_sources})
+  list(FILTER helper_cpps INCLUDE REGEX "\\.cpp$")
+  if(helper_cpps)
+    # The directory's helpers are compiled once and shared by all its tests.
+    set(helpers tests_${dirname}_helpers)
+    add_library(${helpers} STATIC ${helper_sources})
+    target_link_libraries(${helpers} PUBLIC Qt6::Test ${T_LIBS})
+    target_include_directories(${helpers} PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+    target_compile_definitions(${helpers} PUBLIC QUILLET_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+    list(APPEND libs ${helpers})
+  endif()
   foreach(src IN LISTS test_sources)
     get_filename_component(name ${src} NAME_WE)
-    quillet_add_test(${dirname}_${name} SOURCES ${src} ${helper_sources} LIBS ${T_LIBS})
+    quillet_add_test(${dirname}_${name} SOURCES ${src} LIBS ${libs})
   endforeach()
 endfunction()
 
