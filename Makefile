@@ -22,7 +22,7 @@ test-build: deps
 
 # The fuzzers run first so the test suite's own summary is the last thing printed.
 test: test-build fuzz
-	cd build-test && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+	cd build-test && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 	  ctest --output-on-failure -j $(JOBS) --timeout 600
 
 # Every parser of outside input has a libFuzzer target; each runs briefly as part of the tests.
