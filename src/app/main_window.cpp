@@ -45,7 +45,6 @@ namespace quillet {
 namespace {
 constexpr int kTreeWidth = 220;
 constexpr int kRulerHeight = 26;
-constexpr int kEditorInset = 6;
 
 QString plainCaption(const QString& caption) {
     QString s = caption;
@@ -270,11 +269,7 @@ void TfrmQuillet::createCentralArea() {
     m_ruler->setAutoFillBackground(true);
     m_editor = new RichEditor(editorArea);
     m_editor->setObjectName(QStringLiteral("editor"));
-    QFont editorFont(QStringLiteral("Times New Roman"));
-    editorFont.setPixelSize(16);
-    m_editor->setFont(editorFont);
-    m_editor->setTabChangesFocus(false);
-    m_editor->setAcceptRichText(true);
+    // The editor brings its own font, tab handling and 6-pixel side insets.
     m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
     column->addWidget(m_ruler);
     column->addWidget(m_editor, 1);
@@ -285,7 +280,6 @@ void TfrmQuillet::createCentralArea() {
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({kTreeWidth, 802 - kTreeWidth});
     setCentralWidget(m_splitter);
-    applyEditorInsets();
 
     connect(m_editor, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         UpdateCommandStates();
@@ -544,15 +538,9 @@ void TfrmQuillet::closeEvent(QCloseEvent* e) {
 
 void TfrmQuillet::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
-    applyEditorInsets();
     if (isVisible())
         editorSelectionChange(*this);
     m_statusBar->update();
-}
-
-void TfrmQuillet::applyEditorInsets() {
-    // The text keeps a small margin from the editor's left and right edges.
-    m_editor->document()->setDocumentMargin(kEditorInset);
 }
 
 bool TfrmQuillet::event(QEvent* e) {

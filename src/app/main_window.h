@@ -119,7 +119,6 @@ private:
     void applyCommandStates(const CommandStates& states);
     void notAvailable(const QString& id);
     void showAbout();
-    void applyEditorInsets();
     void createDocument(const QString& documentPath);
     void installFileHandlers();
     void refreshRecentMenu();

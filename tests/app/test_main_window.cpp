@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <QTreeView>
 #include <QScreen>
+#include <QScrollBar>
 
 using namespace quillet;
 using test::WindowFixture;
@@ -56,6 +57,12 @@ void TestMainWindow::startsWithRootNode() {
                  QStringLiteral("Line: 1 Col: 1 Node Count: 0"));
     QVERIFY(f.window->editor()->toPlainText().isEmpty());
     QCOMPARE(f.window->ruler()->height(), 26);
+    // The text keeps 6 pixels from the editor's left and right edges.
+    RichEditor* ed = f.window->editor();
+    QCOMPARE(ed->viewport()->x() - ed->frameWidth(), 6);
+    QCOMPARE(ed->width() - ed->frameWidth() - (ed->viewport()->x() + ed->viewport()->width()) -
+                 (ed->verticalScrollBar()->isVisible() ? ed->verticalScrollBar()->width() : 0),
+             6);
     QVERIFY(f.window->treeView()->width() >= 220);
     // An untitled document: everything that needs a path is off.
     for (const char* id : {"FilePrint", "FileProperties", "TreePrint", "ImportDocument",
