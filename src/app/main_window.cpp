@@ -78,9 +78,6 @@ QIcon quilletIcon(const QString& name) {
     return QFile::exists(own) ? QIcon(own) : QIcon();
 }
 
-TfrmQuillet::TfrmQuillet(const QString& documentPath, QWidget* parent)
-    : TfrmQuillet(WindowOptions{documentPath, nullptr, nullptr}, parent) {}
-
 TfrmQuillet::TfrmQuillet(const WindowOptions& options, QWidget* parent)
     : QMainWindow(parent), m_store(options.settings ? options.settings : &applicationSettings()) {
     initQuilletResources();

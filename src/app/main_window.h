@@ -42,7 +42,6 @@ class TfrmQuillet : public QMainWindow, public BusyIndicator {
     Q_OBJECT
 public:
     explicit TfrmQuillet(const WindowOptions& options = {}, QWidget* parent = nullptr);
-    explicit TfrmQuillet(const QString& documentPath, QWidget* parent = nullptr);
     ~TfrmQuillet() override;
 
     // Commands by id (the QAction's object name).
