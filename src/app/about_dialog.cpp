@@ -7,7 +7,9 @@
 
 namespace quillet {
 
-QString TfrmAbout::versionText() { return QStringLiteral("Version " QUILLET_VERSION); }
+QString TfrmAbout::versionText() {
+    return QStringLiteral("Version " QUILLET_VERSION);
+}
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));

@@ -18,8 +18,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFile>
 #include <QComboBox>
+#include <QFile>
 #include <QFontComboBox>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -38,7 +38,9 @@
 #include <QVBoxLayout>
 #include <climits>
 
-static void initQuilletResources() { Q_INIT_RESOURCE(app_icons); }
+static void initQuilletResources() {
+    Q_INIT_RESOURCE(app_icons);
+}
 
 namespace quillet {
 
@@ -56,8 +58,9 @@ void useBundledIconTheme() {
     // On a bare machine there is no desktop theme; Breeze is installed with the program's
     // dependencies and covers almost every picture, our own resources cover the rest.
     QStringList paths = QIcon::themeSearchPaths();
-    const QStringList dataDirs = QStandardPaths::locateAll(
-        QStandardPaths::GenericDataLocation, QStringLiteral("icons"), QStandardPaths::LocateDirectory);
+    const QStringList dataDirs =
+        QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
+                                  QStandardPaths::LocateDirectory);
     for (const QString& d : dataDirs)
         if (!paths.contains(d))
             paths << d;
@@ -172,10 +175,10 @@ QMenu* TfrmQuillet::buildMenu(QMenu* menu, const QList<MenuItemSpec>& items) {
 }
 
 void TfrmQuillet::createMenus() {
-    static const QStringList updating = {
-        QStringLiteral("mnuFile"),   QStringLiteral("mnuEdit"),   QStringLiteral("mnuSearch"),
-        QStringLiteral("mnuTree"),   QStringLiteral("mnuInsert"), QStringLiteral("mnuFormat"),
-        QStringLiteral("mnuTools"),  QStringLiteral("mnuHelp")};
+    static const QStringList updating = {QStringLiteral("mnuFile"),   QStringLiteral("mnuEdit"),
+                                         QStringLiteral("mnuSearch"), QStringLiteral("mnuTree"),
+                                         QStringLiteral("mnuInsert"), QStringLiteral("mnuFormat"),
+                                         QStringLiteral("mnuTools"),  QStringLiteral("mnuHelp")};
     for (const MenuSpec& spec : mainMenuLayout()) {
         QMenu* menu = menuBar()->addMenu(spec.caption);
         menu->setObjectName(spec.objectName);
@@ -321,7 +324,7 @@ void TfrmQuillet::installEditHandlers() {
     setCommandHandler(QStringLiteral("EditRedo"), [ed] { ed->redo(); });
     setCommandHandler(QStringLiteral("ToolsWordWrap"), [ed] {
         ed->setLineWrapMode(ed->lineWrapMode() == QTextEdit::NoWrap ? QTextEdit::WidgetWidth
-                                                                   : QTextEdit::NoWrap);
+                                                                    : QTextEdit::NoWrap);
     });
     auto* words = new WordSelection(ed);
     m_wordSelection = words;
@@ -402,9 +405,13 @@ void TfrmQuillet::applyCommandStates(const CommandStates& states) {
     m_statusBar->update();
 }
 
-bool TfrmQuillet::isModified() const { return m_document->isModified(); }
+bool TfrmQuillet::isModified() const {
+    return m_document->isModified();
+}
 
-bool TfrmQuillet::hasDocumentPath() const { return !m_document->documentPath().isEmpty(); }
+bool TfrmQuillet::hasDocumentPath() const {
+    return !m_document->documentPath().isEmpty();
+}
 
 void TfrmQuillet::setModified(bool modified) {
     m_document->setModified(modified);
@@ -450,13 +457,15 @@ void TfrmQuillet::setProgress(int value, int maximum) {
     m_statusBar->setGaugePosition(value, maximum);
 }
 
-void TfrmQuillet::processEvents() { QApplication::processEvents(); }
+void TfrmQuillet::processEvents() {
+    QApplication::processEvents();
+}
 
 void TfrmQuillet::fillToolbarMenu(QMenu* menu) {
     // The menu lists the toolbars in its own order, not the order they sit in.
-    static const QStringList order = {QStringLiteral("tbFile"),    QStringLiteral("tbEdit"),
-                                      QStringLiteral("tbStyle"),   QStringLiteral("tbVarious"),
-                                      QStringLiteral("tbTree"),    QStringLiteral("tbTextTools")};
+    static const QStringList order = {QStringLiteral("tbFile"),  QStringLiteral("tbEdit"),
+                                      QStringLiteral("tbStyle"), QStringLiteral("tbVarious"),
+                                      QStringLiteral("tbTree"),  QStringLiteral("tbTextTools")};
     for (const QString& name : order) {
         QToolBar* tb = m_toolBars.value(name);
         if (!tb)

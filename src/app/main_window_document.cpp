@@ -24,8 +24,7 @@ void TfrmQuillet::createDocument(const QString& documentPath) {
 
     connect(doc, &DocumentController::captionChanged, this,
             [this](const QString& caption, const QString&) { setWindowTitle(caption); });
-    connect(doc, &DocumentController::recentFilesChanged, this,
-            &TfrmQuillet::refreshRecentMenu);
+    connect(doc, &DocumentController::recentFilesChanged, this, &TfrmQuillet::refreshRecentMenu);
     connect(doc, &DocumentController::modifiedChanged, this,
             [this](bool modified) { m_statusBar->modifiedPanel()->setEnabled(modified); });
     connect(doc, &DocumentController::editorChangeRequested, this, &TfrmQuillet::editorChange);

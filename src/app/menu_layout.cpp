@@ -7,9 +7,15 @@ namespace quillet {
 namespace {
 using K = MenuItemSpec::Kind;
 
-MenuItemSpec cmd(const char* id) { return {K::Command, QString::fromLatin1(id), {}, {}}; }
-MenuItemSpec sep() { return {K::Separator, {}, {}, {}}; }
-MenuItemSpec widget(const char* name) { return {K::Widget, QString::fromLatin1(name), {}, {}}; }
+MenuItemSpec cmd(const char* id) {
+    return {K::Command, QString::fromLatin1(id), {}, {}};
+}
+MenuItemSpec sep() {
+    return {K::Separator, {}, {}, {}};
+}
+MenuItemSpec widget(const char* name) {
+    return {K::Widget, QString::fromLatin1(name), {}, {}};
+}
 MenuItemSpec sub(const char* name, const char* caption, QList<MenuItemSpec> items) {
     return {K::Submenu, QString::fromLatin1(name), QString::fromUtf8(caption), std::move(items)};
 }
@@ -56,14 +62,16 @@ QList<MenuSpec> mainMenuLayout() {
               {cmd("FormatAlignLeft"), cmd("FormatAlignCenter"), cmd("FormatAlignRight"),
                cmd("FormatAlignFull"), sep(), cmd("FormatBullets")}),
           sep(),
-          sub("mnuFont", "&Font", {cmd("FormatFont"), cmd("FormatFontColor"), cmd("formatBackground")}),
+          sub("mnuFont", "&Font",
+              {cmd("FormatFont"), cmd("FormatFontColor"), cmd("formatBackground")}),
           sep(), cmd("FormatPara"), cmd("FormatText"), sep(), cmd("FormatStyleManager")}},
         {QStringLiteral("mnuTools"),
          QStringLiteral("Too&ls"),
          {cmd("ToolsCalc"), sep(), cmd("ToolsSpellCheck"), cmd("ToolsSpellSelection"),
           cmd("ToolsVazeve"), cmd("ToolsNameLookup"), sep(), cmd("ToolsJoinLines"),
           cmd("ToolsReformatLines"), cmd("ToolsRemoveBlankLines"), sep(),
-          sub("mnuTrim", "&Trim", {cmd("ToolsTrimAll"), cmd("ToolsTrimLeft"), cmd("ToolsTrimRight")}),
+          sub("mnuTrim", "&Trim",
+              {cmd("ToolsTrimAll"), cmd("ToolsTrimLeft"), cmd("ToolsTrimRight")}),
           sub("mnuEncryption", "&Encryption", {cmd("ToolsEncrypt"), cmd("ToolsDecrypt")}), sep(),
           cmd("ToolsEval"), cmd("ToolsReverse"), cmd("ToolsSort")}},
         {QStringLiteral("mnuOptions"),
@@ -97,11 +105,26 @@ QList<ToolBarSpec> toolBarLayout() {
         {QStringLiteral("tbStyle"),
          QStringLiteral("Style Toolbar"),
          QStringLiteral("&Style"),
-         {widget("cboStyles"), widget("cboFonts"), sep(), widget("seFontSize"), cmd("FormatBold"),
-          cmd("FormatItalic"), cmd("FormatUnderline"), sep(), cmd("FormatAlignLeft"),
-          cmd("FormatAlignCenter"), cmd("FormatAlignRight"), cmd("FormatAlignFull"), sep(),
-          cmd("FormatBullets"), sep(), cmd("FormatPara"), cmd("FormatText"), sep(),
-          cmd("FormatFontColor"), cmd("formatBackground")},
+         {widget("cboStyles"),
+          widget("cboFonts"),
+          sep(),
+          widget("seFontSize"),
+          cmd("FormatBold"),
+          cmd("FormatItalic"),
+          cmd("FormatUnderline"),
+          sep(),
+          cmd("FormatAlignLeft"),
+          cmd("FormatAlignCenter"),
+          cmd("FormatAlignRight"),
+          cmd("FormatAlignFull"),
+          sep(),
+          cmd("FormatBullets"),
+          sep(),
+          cmd("FormatPara"),
+          cmd("FormatText"),
+          sep(),
+          cmd("FormatFontColor"),
+          cmd("formatBackground")},
          true},
         {QStringLiteral("tbVarious"),
          QStringLiteral("Various Toolbar"),
@@ -120,8 +143,8 @@ QList<ToolBarSpec> toolBarLayout() {
 }
 
 QList<MenuItemSpec> editorContextMenuLayout() {
-    return {cmd("EditCut1"),       cmd("EditCopy1"), cmd("EditPaste1"),   sep(),
-            cmd("EditSelectAll1"), sep(),            cmd("SearchFind"), cmd("SearchReplace")};
+    return {cmd("EditCut1"), cmd("EditCopy1"),  cmd("EditPaste1"),   sep(), cmd("EditSelectAll1"),
+            sep(),           cmd("SearchFind"), cmd("SearchReplace")};
 }
 
 bool isCheckableCommand(const QString& id) {

@@ -26,7 +26,7 @@ struct ToolBarSpec {
     QString caption;     // its floating caption
     QString menuCaption; // its entry in the toolbar menu
     QList<MenuItemSpec> items;
-    bool breakBefore;    // starts a new row
+    bool breakBefore; // starts a new row
 };
 
 QList<MenuSpec> mainMenuLayout();

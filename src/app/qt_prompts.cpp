@@ -14,9 +14,13 @@ void QtPrompts::information(const QString& text) {
     QMessageBox::information(m_parent, kTitle, text);
 }
 
-void QtPrompts::warning(const QString& text) { QMessageBox::warning(m_parent, kTitle, text); }
+void QtPrompts::warning(const QString& text) {
+    QMessageBox::warning(m_parent, kTitle, text);
+}
 
-void QtPrompts::error(const QString& text) { QMessageBox::critical(m_parent, kTitle, text); }
+void QtPrompts::error(const QString& text) {
+    QMessageBox::critical(m_parent, kTitle, text);
+}
 
 bool QtPrompts::confirmOkCancel(const QString& text) {
     return QMessageBox::question(m_parent, kTitle, text, QMessageBox::Ok | QMessageBox::Cancel,

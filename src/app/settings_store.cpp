@@ -64,7 +64,8 @@ GeneralSettings loadGeneralSettings(QSettings& store) {
 
     g.calcValue = store.value(storedName(QStringLiteral("dlgCalc.Value")), 0.0).toDouble();
     bool okCap = false;
-    g.mruCapacity = store.value(storedName(QStringLiteral("MRUManager1.Capacity")), 20).toInt(&okCap);
+    g.mruCapacity =
+        store.value(storedName(QStringLiteral("MRUManager1.Capacity")), 20).toInt(&okCap);
     if (!okCap || g.mruCapacity < 0)
         g.mruCapacity = 20;
     g.defaultAuthor = store.value(QStringLiteral("DefaultAuthor")).toString();

@@ -15,7 +15,7 @@ struct WindowPlacement {
     int flags = 0;
     int showCmd = 1; // 1 normal, 2 minimised, 3 maximised
     QString minMaxPos = QStringLiteral("-1,-1,-1,-1");
-    QRect normal;    // left, top, right, bottom in NormPos
+    QRect normal; // left, top, right, bottom in NormPos
     int pixelsPerInch = 0;
     bool valid = false; // all values were present
 };

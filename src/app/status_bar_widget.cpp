@@ -39,8 +39,8 @@ QuilletStatusBar::QuilletStatusBar(QWidget* parent) : QStatusBar(parent) {
     f.setPointSize(9);
     setFont(f);
 
-    m_up = new StatusPicture(QStringLiteral("pnlUp"), QIcon::fromTheme(QStringLiteral("go-up")),
-                             this);
+    m_up =
+        new StatusPicture(QStringLiteral("pnlUp"), QIcon::fromTheme(QStringLiteral("go-up")), this);
     m_up->setToolTip(tr("Move the selected node up"));
     m_down = new StatusPicture(QStringLiteral("pnlDown"),
                                QIcon::fromTheme(QStringLiteral("go-down")), this);
@@ -84,11 +84,17 @@ void QuilletStatusBar::setStatusLine(const QString& text) {
     m_status->setMinimumWidth(qMax(140, m_status->fontMetrics().horizontalAdvance(text) + 12));
 }
 
-QString QuilletStatusBar::statusLine() const { return m_status->text(); }
+QString QuilletStatusBar::statusLine() const {
+    return m_status->text();
+}
 
-void QuilletStatusBar::setHintLine(const QString& text) { m_hint->setFullText(text); }
+void QuilletStatusBar::setHintLine(const QString& text) {
+    m_hint->setFullText(text);
+}
 
-QString QuilletStatusBar::hintLine() const { return m_hint->fullText(); }
+QString QuilletStatusBar::hintLine() const {
+    return m_hint->fullText();
+}
 
 void ElidedLabel::setFullText(const QString& text) {
     m_text = text;
@@ -98,8 +104,8 @@ void ElidedLabel::setFullText(const QString& text) {
 void ElidedLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = contentsRect().adjusted(2, 0, -2, 0);
-    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                             QPalette::WindowText));
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     p.drawText(r, Qt::AlignVCenter | Qt::AlignLeft,
                fontMetrics().elidedText(m_text, Qt::ElideRight, r.width()));
 }

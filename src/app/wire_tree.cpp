@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/status_bar_widget.h"
+#include "app/wire_format.h"
 #include "props/select_dialog.h"
 #include "store/document_controller.h"
 #include "store/link_controller.h"
@@ -12,7 +13,6 @@
 #include "ui/find_node_dialog.h"
 #include "ui/node_images.h"
 #include "ui/node_tree_model.h"
-#include "app/wire_format.h"
 #include "ui/page_background.h"
 #include "ui/rich_editor.h"
 #include "ui/tree_browser_view.h"

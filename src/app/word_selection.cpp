@@ -45,8 +45,7 @@ bool WordSelection::eventFilter(QObject* watched, QEvent* event) {
             m_dragging = false;
             QTextCursor c = m_editor->textCursor();
             if (c.hasSelection()) {
-                const auto [anchor, position] =
-                    snapToWords(m_editor, c.anchor(), c.position());
+                const auto [anchor, position] = snapToWords(m_editor, c.anchor(), c.position());
                 c.setPosition(anchor);
                 c.setPosition(position, QTextCursor::KeepAnchor);
                 m_editor->setTextCursor(c);

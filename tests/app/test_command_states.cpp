@@ -11,13 +11,27 @@ enum Field { HasPath, Modified, NodeSelected, SelectionNotEmpty, CanPaste, CanUn
 
 void set(CommandStateSnapshot& s, Field f, bool v) {
     switch (f) {
-    case HasPath: s.hasPath = v; break;
-    case Modified: s.modified = v; break;
-    case NodeSelected: s.nodeSelected = v; break;
-    case SelectionNotEmpty: s.selectionNotEmpty = v; break;
-    case CanPaste: s.canPaste = v; break;
-    case CanUndo: s.canUndo = v; break;
-    case CanRedo: s.canRedo = v; break;
+    case HasPath:
+        s.hasPath = v;
+        break;
+    case Modified:
+        s.modified = v;
+        break;
+    case NodeSelected:
+        s.nodeSelected = v;
+        break;
+    case SelectionNotEmpty:
+        s.selectionNotEmpty = v;
+        break;
+    case CanPaste:
+        s.canPaste = v;
+        break;
+    case CanUndo:
+        s.canUndo = v;
+        break;
+    case CanRedo:
+        s.canRedo = v;
+        break;
     }
 }
 } // namespace
@@ -39,21 +53,36 @@ void TestCommandStates::enabledFollows_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<Field>("field");
     const QList<QPair<const char*, Field>> rows = {
-        {"ExportNode2", HasPath},           {"EditPaste1", CanPaste},
-        {"EditCopy1", SelectionNotEmpty},   {"EditCut1", SelectionNotEmpty},
-        {"EditDelete1", SelectionNotEmpty}, {"EditUndo1", CanUndo},
-        {"EditRedo", CanRedo},              {"editChangeCase", SelectionNotEmpty},
-        {"FileSave", Modified},             {"FilePrint", HasPath},
-        {"FileProperties", HasPath},        {"TreeDeleteNode", NodeSelected},
-        {"TreeChangeIcon", NodeSelected},   {"treeRenameNode", NodeSelected},
-        {"TreePrint", HasPath},             {"TreeSortNode", NodeSelected},
-        {"TreeCopyLink", NodeSelected},     {"ImportDocument", HasPath},
-        {"ImportDirTree", HasPath},         {"ToolsJoinLines", SelectionNotEmpty},
-        {"ToolsSpellSelection", HasPath},   {"ToolsEncrypt", SelectionNotEmpty},
-        {"ToolsDecrypt", SelectionNotEmpty}, {"ToolsReformatLines", SelectionNotEmpty},
-        {"ToolsRemoveBlankLines", SelectionNotEmpty}, {"ToolsReverse", SelectionNotEmpty},
-        {"ToolsSort", SelectionNotEmpty},   {"ToolsTrimLeft", SelectionNotEmpty},
-        {"ToolsTrimRight", SelectionNotEmpty}, {"ToolsTrimAll", SelectionNotEmpty},
+        {"ExportNode2", HasPath},
+        {"EditPaste1", CanPaste},
+        {"EditCopy1", SelectionNotEmpty},
+        {"EditCut1", SelectionNotEmpty},
+        {"EditDelete1", SelectionNotEmpty},
+        {"EditUndo1", CanUndo},
+        {"EditRedo", CanRedo},
+        {"editChangeCase", SelectionNotEmpty},
+        {"FileSave", Modified},
+        {"FilePrint", HasPath},
+        {"FileProperties", HasPath},
+        {"TreeDeleteNode", NodeSelected},
+        {"TreeChangeIcon", NodeSelected},
+        {"treeRenameNode", NodeSelected},
+        {"TreePrint", HasPath},
+        {"TreeSortNode", NodeSelected},
+        {"TreeCopyLink", NodeSelected},
+        {"ImportDocument", HasPath},
+        {"ImportDirTree", HasPath},
+        {"ToolsJoinLines", SelectionNotEmpty},
+        {"ToolsSpellSelection", HasPath},
+        {"ToolsEncrypt", SelectionNotEmpty},
+        {"ToolsDecrypt", SelectionNotEmpty},
+        {"ToolsReformatLines", SelectionNotEmpty},
+        {"ToolsRemoveBlankLines", SelectionNotEmpty},
+        {"ToolsReverse", SelectionNotEmpty},
+        {"ToolsSort", SelectionNotEmpty},
+        {"ToolsTrimLeft", SelectionNotEmpty},
+        {"ToolsTrimRight", SelectionNotEmpty},
+        {"ToolsTrimAll", SelectionNotEmpty},
     };
     for (const auto& [cmd, field] : rows)
         QTest::newRow(cmd) << QString::fromLatin1(cmd) << field;

@@ -3,9 +3,9 @@
 
 #include "app/wire_tree.h"
 #include "helpers_window.h"
-#include "store/page_switcher.h"
 #include "store/document_controller.h"
 #include "store/node_tree.h"
+#include "store/page_switcher.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -111,7 +111,8 @@ void TestDocumentCommands::closingAModifiedDocumentAsks() {
 
     WindowFixture again(path);
     open(*again.window, QStringLiteral("Root"));
-    QCOMPARE(again.window->editor()->toPlainText(), QStringLiteral("Notes for the whole book. More."));
+    QCOMPARE(again.window->editor()->toPlainText(),
+             QStringLiteral("Notes for the whole book. More."));
 }
 
 void TestDocumentCommands::recentFilesMenuOpensTheDocument() {

@@ -12,14 +12,14 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
-#include <QScreen>
-#include <QScrollBar>
 
 using namespace quillet;
 using test::WindowFixture;
@@ -65,9 +65,9 @@ void TestMainWindow::startsWithRootNode() {
              6);
     QVERIFY(f.window->treeView()->width() >= 220);
     // An untitled document: everything that needs a path is off.
-    for (const char* id : {"FilePrint", "FileProperties", "TreePrint", "ImportDocument",
-                           "ImportDirTree", "ExportDocument", "ExportNode2",
-                           "ToolsSpellSelection", "FileSave"})
+    for (const char* id :
+         {"FilePrint", "FileProperties", "TreePrint", "ImportDocument", "ImportDirTree",
+          "ExportDocument", "ExportNode2", "ToolsSpellSelection", "FileSave"})
         QVERIFY2(!f.window->action(QString::fromLatin1(id))->isEnabled(), id);
 }
 
@@ -124,10 +124,10 @@ void TestMainWindow::settingsKeysAreWrittenUnderTheirNames() {
     f.window->close();
     QSettings s(f.settingsFile(), QSettings::IniFormat);
     s.beginGroup(QStringLiteral("GeneralSettings"));
-    for (const char* key : {"Flags", "ShowCmd", "MinMaxPos", "NormPos", "PixelsPerInch",
-                            "tbFile_Visible", "tbEdit_Visible", "tbStyle_Visible",
-                            "tbVarious_Visible", "tbTree_Visible", "tbTextTools_Visible",
-                            "dlgCalc_Value", "MRUManager1_Capacity"})
+    for (const char* key :
+         {"Flags", "ShowCmd", "MinMaxPos", "NormPos", "PixelsPerInch", "tbFile_Visible",
+          "tbEdit_Visible", "tbStyle_Visible", "tbVarious_Visible", "tbTree_Visible",
+          "tbTextTools_Visible", "dlgCalc_Value", "MRUManager1_Capacity"})
         QVERIFY2(s.contains(QString::fromLatin1(key)), key);
     QCOMPARE(s.value(QStringLiteral("tbTree_Visible")).toBool(), false);
     QCOMPARE(s.value(QStringLiteral("tbFile_Visible")).toBool(), true);

@@ -53,9 +53,8 @@ void TestMenus::topLevelOrder() {
     QStringList captions;
     for (QAction* a : fixture->window->menuBar()->actions())
         captions << a->text();
-    QCOMPARE(captions, QStringList({"&File", "&Edit", "Se&arch", "&Tree", "Te&mplates",
-                                    "&Stories", "&Insert", "F&ormat", "Too&ls", "&Options",
-                                    "&Help"}));
+    QCOMPARE(captions, QStringList({"&File", "&Edit", "Se&arch", "&Tree", "Te&mplates", "&Stories",
+                                    "&Insert", "F&ormat", "Too&ls", "&Options", "&Help"}));
 }
 
 void TestMenus::menu_data() {
@@ -70,12 +69,15 @@ void TestMenus::menu_data() {
                           << "&Undo|&Redo|-|Cu&t|&Copy|&Paste|Paste &Special|-|Select &All|"
                              "&Delete|-|C&hange Case|-|Count &Words|Count Characters|-|"
                              "&Properties";
-    QTest::newRow("Search") << "mnuSearch" << "&Find|Find &Next|-|&Replace";
+    QTest::newRow("Search") << "mnuSearch"
+                            << "&Find|Find &Next|-|&Replace";
     QTest::newRow("Tree") << "mnuTree"
                           << "&Add Node|&Delete Node|Rename|-|&Sort Node|Change Icon|Find Node|-|"
                              "Print Tree Layout|&Copy Link";
-    QTest::newRow("Templates") << "mnuTemplates" << "";
-    QTest::newRow("Stories") << "mnuStories" << "&Add Story";
+    QTest::newRow("Templates") << "mnuTemplates"
+                               << "";
+    QTest::newRow("Stories") << "mnuStories"
+                             << "&Add Story";
     QTest::newRow("Insert") << "mnuInsert"
                             << "Object|Ico&n|&Picture|From Text &File|Insert &Link|-|"
                                "Object P&roperties";
@@ -90,8 +92,10 @@ void TestMenus::menu_data() {
                               "&Name Lookup|-|Join Lines|&Reformat Lines|Remove &Blank Lines|-|"
                               "[&Trim: Trim All, Trim Left, Trim Right]|[&Encryption: Encrypt, "
                               "Decrypt]|-|Evaluate|Reverse|&Sort";
-    QTest::newRow("Options") << "mnuOptions" << "&Word Wrap|Word S&election|View Ruler";
-    QTest::newRow("Help") << "mnuHelp" << "&About";
+    QTest::newRow("Options") << "mnuOptions"
+                             << "&Word Wrap|Word S&election|View Ruler";
+    QTest::newRow("Help") << "mnuHelp"
+                          << "&About";
 }
 
 void TestMenus::menu() {
@@ -113,22 +117,28 @@ void TestMenus::toolbars_data() {
     QTest::addColumn<QString>("toolbar");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("items");
-    QTest::newRow("File") << "tbFile" << "File Toolbar"
+    QTest::newRow("File") << "tbFile"
+                          << "File Toolbar"
                           << "FileNew|-|FileOpen|FileSave|-|FilePrint|FilePrintSetup";
-    QTest::newRow("Edit") << "tbEdit" << "Edit Toolbar"
+    QTest::newRow("Edit") << "tbEdit"
+                          << "Edit Toolbar"
                           << "EditCut1|EditCopy1|EditPaste1|-|EditUndo1|EditRedo|-|editChangeCase";
-    QTest::newRow("Tree") << "tbTree" << "Tree Toolbar"
+    QTest::newRow("Tree") << "tbTree"
+                          << "Tree Toolbar"
                           << "TreeAddNode|TreeDeleteNode|AA_Story_Add|-|treeRenameNode|"
                              "TreeSortNode|-|TreeChangeIcon|-|TreeCopyLink|-|TreeFindNode|-|"
                              "TreePrint";
-    QTest::newRow("Style") << "tbStyle" << "Style Toolbar"
+    QTest::newRow("Style") << "tbStyle"
+                           << "Style Toolbar"
                            << "cboStyles|cboFonts|-|seFontSize|FormatBold|FormatItalic|"
                               "FormatUnderline|-|FormatAlignLeft|FormatAlignCenter|"
                               "FormatAlignRight|FormatAlignFull|-|FormatBullets|-|FormatPara|"
                               "FormatText|-|FormatFontColor|formatBackground";
-    QTest::newRow("Various") << "tbVarious" << "Various Toolbar"
+    QTest::newRow("Various") << "tbVarious"
+                             << "Various Toolbar"
                              << "ToolsSpellCheck|ToolsVazeve|-|ToolsCalc|-|EditProperties";
-    QTest::newRow("TextTools") << "tbTextTools" << "Text Tools Toolbar"
+    QTest::newRow("TextTools") << "tbTextTools"
+                               << "Text Tools Toolbar"
                                << "ToolsEncrypt|ToolsDecrypt|-|ToolsJoinLines|ToolsReformatLines|"
                                   "ToolsRemoveBlankLines|-|ToolsReverse|ToolsSort|-|"
                                   "ToolsNameLookup";
