@@ -86,9 +86,13 @@ int codePageForCharset(int charset) {
     }
 }
 
-char16_t decodeWindows1252(unsigned char b) { return cp1252Char(b); }
+char16_t decodeWindows1252(unsigned char b) {
+    return cp1252Char(b);
+}
 
-int encodeWindows1252(char16_t c) { return cp1252Byte(c); }
+int encodeWindows1252(char16_t c) {
+    return cp1252Byte(c);
+}
 
 CodePageDecoder::CodePageDecoder() = default;
 CodePageDecoder::~CodePageDecoder() = default;

@@ -116,7 +116,7 @@ struct ParaAttributes {
     // 0..3. A paragraph without numbering reads 0. Setting a numbering without the style
     // field keeps the style of the paragraph's list, or gives 1 (period) to a new list.
     int numberingStyle = NumberingParenthesis;
-    int headingStyle = 0;                    // 0..9
+    int headingStyle = 0; // 0..9
 
     bool operator==(const ParaAttributes&) const = default;
 };
