@@ -308,28 +308,28 @@ void NodeTree::sortChildrenByCaption(Node* parent) {
     });
 }
 
-void NodeTree::setCaption(Node* node, const QString& caption) {
-    if (!node || node->caption_ == caption)
-        return;
-    node->caption_ = caption;
+void NodeTree::notifyChanged(Node* node) {
     if (observer_ && bulkDepth_ == 0)
         observer_->nodeChanged(node);
+}
+
+template <typename T> void NodeTree::changeField(Node* node, T Node::*field, const T& value) {
+    if (!node || node->*field == value)
+        return;
+    node->*field = value;
+    notifyChanged(node);
+}
+
+void NodeTree::setCaption(Node* node, const QString& caption) {
+    changeField(node, &Node::caption_, caption);
 }
 
 void NodeTree::setImageIndex(Node* node, int imageIndex) {
-    if (!node || node->imageIndex_ == imageIndex)
-        return;
-    node->imageIndex_ = imageIndex;
-    if (observer_ && bulkDepth_ == 0)
-        observer_->nodeChanged(node);
+    changeField(node, &Node::imageIndex_, imageIndex);
 }
 
 void NodeTree::setSelectedIndex(Node* node, int selectedIndex) {
-    if (!node || node->selectedIndex_ == selectedIndex)
-        return;
-    node->selectedIndex_ = selectedIndex;
-    if (observer_ && bulkDepth_ == 0)
-        observer_->nodeChanged(node);
+    changeField(node, &Node::selectedIndex_, selectedIndex);
 }
 
 void NodeTree::setId(Node* node, qint32 id) {
@@ -340,8 +340,7 @@ void NodeTree::setId(Node* node, qint32 id) {
         idCounts_.erase(it);
     node->id_ = id;
     ++idCounts_[id];
-    if (observer_ && bulkDepth_ == 0)
-        observer_->nodeChanged(node);
+    notifyChanged(node);
 }
 
 void NodeTree::setOverlayIndex(Node* node, qint32 overlayIndex) {

@@ -175,6 +175,8 @@ public:
     bool containsId(qint32 id) const { return idCounts_.count(id) != 0; }
 
 private:
+    void notifyChanged(Node* node);
+    template <typename T> void changeField(Node* node, T Node::*field, const T& value);
     Node* parentForApi(Node* parent) const { return parent ? parent : root_.get(); }
     static Node* apiParent(const Node* internal);
     void countIn(const Node* subtree);
